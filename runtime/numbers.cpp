@@ -1,0 +1,313 @@
+#include "numbers.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <string>
+#include <system_error>
+
+namespace zr {
+
+namespace {
+
+bool isBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Exponents this large already put any number far outside a double; capping keeps the
+// running sum from overflowing however many exponent digits a text has.
+constexpr long long kExponentCap = 1000000000;
+
+// A finite, non-negative number as its decimal digits: value = 0.digits × 10^pointPos.
+struct Digits {
+    std::string digits;
+    long long pointPos = 0;
+};
+
+// Splits the scientific text of std::to_chars ("d.ddde+XX") into digits and point position.
+Digits splitScientific(const char* first, const char* last) {
+    Digits d;
+    const char* p = first;
+    for (; p != last && *p != 'e'; ++p) {
+        if (*p != '.') d.digits += *p;
+    }
+    int exponent = 0;
+    if (p != last) {
+        ++p;
+        if (p != last && *p == '+') ++p; // from_chars takes '-' but not '+'
+        std::from_chars(p, last, exponent);
+    }
+    d.pointPos = exponent + 1;
+    return d;
+}
+
+// The shortest digits that read back to the same single or double.
+Digits shortestDigits(double magnitude, Precision precision) {
+    char buf[64];
+    std::to_chars_result r =
+        precision == Precision::Single
+            ? std::to_chars(buf, buf + sizeof buf, static_cast<float>(magnitude),
+                            std::chars_format::scientific)
+            : std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
+    return splitScientific(buf, r.ptr);
+}
+
+// Keeps the first `keep` digits, rounding half away from zero on the digits dropped.
+void roundAwayAt(Digits& d, long long keep) {
+    if (keep < 0) {
+        d.digits.clear();
+        return;
+    }
+    if (keep >= static_cast<long long>(d.digits.size())) return;
+    const auto kept = static_cast<std::size_t>(keep);
+    const bool up = d.digits[kept] >= '5';
+    d.digits.resize(kept);
+    if (!up) return;
+    std::size_t i = kept;
+    for (; i > 0 && d.digits[i - 1] == '9'; --i)
+        d.digits[i - 1] = '0';
+    if (i > 0) {
+        ++d.digits[i - 1];
+    } else {
+        d.digits.insert(d.digits.begin(), '1');
+        ++d.pointPos;
+    }
+}
+
+// Every double, and so every single, has a terminating decimal expansion of at most 767
+// significant digits; asking for that many gives the exact value to round from.
+constexpr int kExactDigits = 767;
+
+// The significant digits a number has in the given precision: 7 for a single, 15 for a
+// double, each rounded half away from zero like every other rounding of a shown number, and
+// for integers as many as it takes to be exact.
+Digits significantDigits(double magnitude, Precision precision) {
+    if (precision == Precision::Integer) return shortestDigits(magnitude, Precision::Double);
+    const double exact = precision == Precision::Single ? static_cast<float>(magnitude) : magnitude;
+    char buf[kExactDigits + 16];
+    const auto r = std::to_chars(buf, buf + sizeof buf, exact, std::chars_format::scientific,
+                                 kExactDigits - 1);
+    Digits d = splitScientific(buf, r.ptr);
+    roundAwayAt(d, precision == Precision::Single ? 7 : 15);
+    return d;
+}
+
+QString nonFinite(double value) {
+    if (std::isnan(value)) return QStringLiteral("NaN");
+    return value < 0 ? QStringLiteral("-Infinity") : QStringLiteral("Infinity");
+}
+
+bool allZero(const std::string& s) {
+    return s.find_first_not_of('0') == std::string::npos;
+}
+
+} // namespace
+
+NumberRead readNumber(const QString& text) {
+    const char16_t* p = reinterpret_cast<const char16_t*>(text.utf16());
+    const char16_t* const end = p + text.size();
+    while (p != end && isBlank(*p))
+        ++p;
+
+    bool negative = false;
+    if (p != end && (*p == u'+' || *p == u'-')) {
+        negative = *p == u'-';
+        ++p;
+    }
+
+    // The number is copied into a plain form from_chars accepts: "I.FeX" with ASCII only.
+    std::string buf;
+    const char16_t* const intStart = p;
+    while (p != end && isDigit(*p))
+        ++p;
+    const auto intDigits = p - intStart;
+    const char16_t* fracStart = p;
+    std::ptrdiff_t fracDigits = 0;
+    if (p != end && *p == u'.') {
+        fracStart = ++p;
+        while (p != end && isDigit(*p))
+            ++p;
+        fracDigits = p - fracStart;
+    }
+    if (intDigits == 0 && fracDigits == 0) return {};
+
+    buf.reserve(static_cast<std::size_t>(intDigits + fracDigits) + 16);
+    if (intDigits == 0) buf += '0';
+    for (const char16_t* q = intStart; q != intStart + intDigits; ++q)
+        buf += static_cast<char>(*q);
+    if (fracDigits > 0) {
+        buf += '.';
+        for (const char16_t* q = fracStart; q != fracStart + fracDigits; ++q)
+            buf += static_cast<char>(*q);
+    }
+
+    // The exponent letter belongs to the number only when digits follow it.
+    long long exponent = 0;
+    if (p != end && (*p == u'e' || *p == u'E' || *p == u'd' || *p == u'D')) {
+        const char16_t* q = p + 1;
+        bool expNegative = false;
+        if (q != end && (*q == u'+' || *q == u'-')) {
+            expNegative = *q == u'-';
+            ++q;
+        }
+        if (q != end && isDigit(*q)) {
+            for (; q != end && isDigit(*q); ++q) {
+                if (exponent < kExponentCap) exponent = exponent * 10 + (*q - u'0');
+            }
+            if (expNegative) exponent = -exponent;
+            buf += 'e';
+            buf += std::to_string(exponent);
+        }
+    }
+
+    double value = 0.0;
+    const std::errc ec = std::from_chars(buf.data(), buf.data() + buf.size(), value).ec;
+    if (ec == std::errc::result_out_of_range) {
+        // Out of range both ways; the decimal magnitude tells too large from too small.
+        long long magnitude = exponent;
+        const auto firstNonZero = buf.find_first_not_of("0.");
+        const auto point = buf.find('.');
+        const auto intEnd = point == std::string::npos ? buf.find('e') : point;
+        const auto intLen = intEnd == std::string::npos ? buf.size() : intEnd;
+        if (firstNonZero != std::string::npos && firstNonZero < intLen)
+            magnitude += static_cast<long long>(intLen - firstNonZero);
+        else if (firstNonZero != std::string::npos)
+            magnitude -= static_cast<long long>(firstNonZero - intLen - 1);
+        if (magnitude > 0) return {0.0, false};
+        return {};
+    }
+    if (ec != std::errc()) return {};
+    return {negative ? -value : value, true};
+}
+
+QString formatNumber(double value, const QString& pattern, Precision precision) {
+    if (!std::isfinite(value)) return nonFinite(value);
+    if (precision == Precision::Single && !std::isfinite(static_cast<float>(value)))
+        return nonFinite(static_cast<float>(value));
+
+    int minInt = 0;
+    int minDec = 0;
+    int maxDec = 0;
+    bool afterPoint = false;
+    for (const QChar c : pattern) {
+        if (c == u'.') {
+            afterPoint = true;
+        } else if (c == u'0' && !afterPoint) {
+            ++minInt;
+        } else if (c == u'0') {
+            ++minDec;
+            ++maxDec;
+        } else if (c == u'#' && afterPoint) {
+            ++maxDec;
+        }
+    }
+
+    Digits d = significantDigits(std::fabs(value), precision);
+
+    // Round half away from zero at the last decimal the pattern shows.
+    roundAwayAt(d, d.pointPos + maxDec);
+    const bool zero = allZero(d.digits);
+
+    std::string out;
+    // Whole part: the digits before the point, zeros for places past the last digit.
+    if (d.pointPos > 0) {
+        const auto whole = static_cast<std::size_t>(d.pointPos);
+        out.append(d.digits, 0, whole);
+        if (whole > d.digits.size()) out.append(whole - d.digits.size(), '0');
+        const auto firstNonZero = out.find_first_not_of('0');
+        out.erase(0, firstNonZero == std::string::npos ? out.size() : firstNonZero);
+    }
+    if (static_cast<long long>(out.size()) < minInt)
+        out.insert(0, static_cast<std::size_t>(minInt) - out.size(), '0');
+
+    std::string frac;
+    for (long long i = d.pointPos; i < d.pointPos + maxDec; ++i) {
+        const bool inDigits = i >= 0 && i < static_cast<long long>(d.digits.size());
+        frac += inDigits ? d.digits[static_cast<std::size_t>(i)] : '0';
+    }
+    while (static_cast<int>(frac.size()) > minDec && frac.back() == '0')
+        frac.pop_back();
+    // With no decimals left the point goes too: "0.##" writes 3 as "3", not "3.".
+    if (!frac.empty()) out += '.' + frac;
+    if (out.empty()) out = "0"; // a number never shows as an empty caption
+    if (value < 0 && !zero) out.insert(0, 1, '-');
+    return QString::fromLatin1(out.data(), static_cast<qsizetype>(out.size()));
+}
+
+QString generalForm(double value, Precision precision) {
+    if (!std::isfinite(value)) return nonFinite(value);
+    if (precision == Precision::Single && !std::isfinite(static_cast<float>(value)))
+        return nonFinite(static_cast<float>(value));
+    if (value == 0.0 || (precision == Precision::Single && static_cast<float>(value) == 0.0f))
+        return QStringLiteral("0");
+
+    // Whole numbers of integer kind are written in plain digits; anything beyond what an
+    // integer can hold falls back to the double form rather than a wall of digits.
+    char buf[64];
+    if (precision == Precision::Integer && std::trunc(value) == value && std::fabs(value) < 1e15) {
+        const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 0);
+        return QString::fromLatin1(buf, r.ptr - buf);
+    }
+
+    const Digits d = shortestDigits(std::fabs(value), precision);
+    const long long e = d.pointPos - 1;
+    const long long limit = precision == Precision::Single ? 7 : 15;
+    std::string out = value < 0 ? "-" : "";
+    if (e > -5 && e < limit) {
+        if (e >= 0) {
+            const auto whole = static_cast<std::size_t>(e + 1);
+            out.append(d.digits, 0, whole);
+            if (whole > d.digits.size())
+                out.append(whole - d.digits.size(), '0');
+            else if (whole < d.digits.size())
+                out += '.' + d.digits.substr(whole);
+        } else {
+            out += "0.";
+            out.append(static_cast<std::size_t>(-e - 1), '0');
+            out += d.digits;
+        }
+    } else {
+        out += d.digits[0];
+        if (d.digits.size() > 1) out += '.' + d.digits.substr(1);
+        out += e < 0 ? "E-" : "E+";
+        const std::string exp = std::to_string(e < 0 ? -e : e);
+        if (exp.size() < 2) out += '0';
+        out += exp;
+    }
+    return QString::fromLatin1(out.data(), static_cast<qsizetype>(out.size()));
+}
+
+QString signedForm(double value, Precision precision) {
+    const QString text = generalForm(value, precision);
+    return text.startsWith(u'-') ? text : u' ' + text;
+}
+
+double integerPart(double value) {
+    return std::floor(value);
+}
+
+double roundHalfEven(double value) {
+    if (!std::isfinite(value)) return value;
+    const double down = std::floor(value);
+    const double rest = value - down; // exact: it is just the fraction bits of value
+    if (rest > 0.5) return down + 1.0;
+    if (rest < 0.5) return down;
+    return std::fmod(down, 2.0) == 0.0 ? down : down + 1.0;
+}
+
+int compareText(const QString& a, const QString& b) {
+    const qsizetype n = std::min(a.size(), b.size());
+    const char16_t* pa = reinterpret_cast<const char16_t*>(a.utf16());
+    const char16_t* pb = reinterpret_cast<const char16_t*>(b.utf16());
+    for (qsizetype i = 0; i < n; ++i) {
+        if (pa[i] != pb[i]) return pa[i] < pb[i] ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+} // namespace zr
