@@ -1,0 +1,31 @@
+// Zelta: the logistic mapping and Sierpinski's sieve, step by step.
+#include "logistic.h"
+#include "module1.h"
+#include "qtservices.h"
+#include "runtime.h"
+#include "sierpinski.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zelta"));
+    // The program ends when none of its windows is loaded, hidden ones included.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    zr::QtDialogs dialogs;
+    zr::QtClock clock;
+    zr::QtRandom random;
+    zr::QtPrinter printer;
+    zr::QtLauncher launcher;
+    zr::EmptyKeyStore store;
+    zr::QtEnder ender;
+    zr::Runtime rt({&dialogs, &clock, &random, &printer, &launcher, &store, &ender});
+    Module1::registerShellWindows(rt);
+    logistic::registerWindow(rt);
+    Sierpinski::registerWindow(rt);
+    QObject::connect(&rt, &zr::Runtime::allUnloaded, &app, &QCoreApplication::quit);
+
+    Module1::Main(rt);
+    return rt.anyLoaded() ? app.exec() : 0;
+}

@@ -1,0 +1,236 @@
+#include "controls.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zr {
+
+namespace {
+QString withoutAccessKey(QString caption) {
+    caption.replace(QLatin1String("&&"), QLatin1String("\x01"));
+    caption.remove(QLatin1Char('&'));
+    caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return caption;
+}
+
+bool releasedInside(QWidget* w, QMouseEvent* e) {
+    return e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint());
+}
+} // namespace
+
+void place(QWidget* control, const QString& name, const QString& accessibleName, double left,
+           double top, double width, double height) {
+    control->setObjectName(name);
+    control->setAccessibleName(accessibleName);
+    control->setGeometry(twRect(left, top, width, height));
+}
+
+CommandButton::CommandButton(QWidget* parent, const QString& name, const QString& caption,
+                             double left, double top, double width, double height)
+    : QPushButton(parent) {
+    place(this, name, withoutAccessKey(caption), left, top, width, height);
+    setCaption(caption);
+    setAutoDefault(false);
+}
+
+void CommandButton::setCaption(const QString& caption) {
+    caption_ = caption;
+    setText(caption);
+    if (!caption.isEmpty()) setAccessibleName(withoutAccessKey(caption));
+}
+
+void CommandButton::setGraphical(Colour backColour) {
+    const QColor back = toQColor(backColour);
+    setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset %2;"
+                                 " padding: 1px; }"
+                                 "QPushButton:pressed { border-style: inset; }"
+                                 "QPushButton:focus { border-color: %3; }")
+                      .arg(back.name(), back.lighter(130).name(), back.darker(160).name()));
+}
+
+void CommandButton::setPicture(const QImage& picture) {
+    setIcon(QIcon(QPixmap::fromImage(picture)));
+    setIconSize(picture.size());
+}
+
+Label::Label(QWidget* parent, const QString& name, const QString& caption, double left, double top,
+             double width, double height)
+    : QLabel(parent) {
+    place(this, name, caption, left, top, width, height);
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setCaption(caption);
+}
+
+void Label::setCaption(const QString& caption) {
+    setText(caption);
+    if (!caption.trimmed().isEmpty()) setAccessibleName(caption.simplified());
+    if (autoSize_) fitToText();
+}
+
+void Label::setBackColor(Colour colour) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, toQColor(colour));
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void Label::setForeColor(Colour colour) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, toQColor(colour));
+    setPalette(pal);
+}
+
+void Label::setAutoSize(bool on) {
+    autoSize_ = on;
+    if (on) {
+        setWordWrap(false);
+        fitToText();
+    }
+}
+
+void Label::fitToText() {
+    const QFontMetrics fm(font());
+    const QSize size(fm.horizontalAdvance(text()) + 2, fm.height());
+    QRect g = geometry();
+    if (alignment() & Qt::AlignRight)
+        g.setLeft(g.right() + 1 - size.width());
+    else
+        g.setWidth(size.width());
+    g.setHeight(size.height());
+    setGeometry(g);
+}
+
+void Label::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (releasedInside(this, event)) emit clicked();
+}
+
+HScrollBar::HScrollBar(QWidget* parent, const QString& name, const QString& accessibleName,
+                       double left, double top, double width, double height)
+    : QScrollBar(Qt::Horizontal, parent) {
+    place(this, name, accessibleName, left, top, width, height);
+    // The value changes when the thumb is let go, not at every step of a drag.
+    setTracking(false);
+}
+
+void HScrollBar::setRange(int min, int max, int smallChange, int largeChange) {
+    QScrollBar::setRange(min, max);
+    setSingleStep(smallChange);
+    setPageStep(largeChange);
+}
+
+Panel::Panel(QWidget* parent, const QString& name, const QString& accessibleName, double left,
+             double top, double width, double height)
+    : QFrame(parent) {
+    place(this, name, accessibleName, left, top, width, height);
+    setFrameStyle(QFrame::Box | QFrame::Sunken);
+}
+
+void Panel::setBackColor(Colour colour) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, toQColor(colour));
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void Panel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+void Panel::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (releasedInside(this, event)) emit clicked();
+}
+
+ImageBox::ImageBox(QWidget* parent, const QString& name, const QString& accessibleName, double left,
+                   double top, double width, double height)
+    : QWidget(parent) {
+    place(this, name, accessibleName, left, top, width, height);
+}
+
+void ImageBox::setPicture(const QImage& picture) {
+    picture_ = picture;
+    update();
+}
+
+void ImageBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    // Nearest-neighbour stretching keeps the icon's crisp pixels.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(rect(), picture_);
+}
+
+void ImageBox::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (releasedInside(this, event)) emit clicked();
+}
+
+Shape::Shape(QWidget* parent, const QString& name, double left, double top, double width,
+             double height)
+    : QWidget(parent) {
+    place(this, name, QString(), left, top, width, height);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::setFill(Colour colour) {
+    filled_ = true;
+    fill_ = colour;
+    update();
+}
+
+void Shape::setBorder(Colour colour, int widthPx) {
+    border_ = colour;
+    borderWidth_ = widthPx;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (filled_) p.fillRect(rect(), toQColor(fill_));
+    QPen pen(toQColor(border_), borderWidth_);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    const qreal inset = borderWidth_ / 2.0;
+    p.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+}
+
+LineShape::LineShape(QWidget* parent, const QString& name, double x1, double y1, double x2,
+                     double y2, Colour colour, int widthPx)
+    : QWidget(parent), colour_(colour), width_(widthPx) {
+    const QPointF a(x1 / TwipsPerPixel, y1 / TwipsPerPixel);
+    const QPointF b(x2 / TwipsPerPixel, y2 / TwipsPerPixel);
+    const QRect box =
+        QRectF(a, b).normalized().toAlignedRect().adjusted(-widthPx, -widthPx, widthPx, widthPx);
+    place(this, name, QString(), 0, 0, 0, 0);
+    setGeometry(box);
+    line_ = QLineF(a - box.topLeft(), b - box.topLeft());
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineShape::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(QPen(toQColor(colour_), width_, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(line_);
+}
+
+QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+QMenu* addSubMenu(QMenu* menu, const QString& name, const QString& caption) {
+    QMenu* sub = menu->addMenu(caption);
+    sub->setObjectName(name);
+    return sub;
+}
+
+} // namespace zr

@@ -1,0 +1,149 @@
+// The controls the windows are built from, placed in twips and named as the windows
+// name them: each one's objectName is its name, and it carries an accessible name.
+#pragma once
+
+#include "units.h"
+
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+class QAction;
+class QMenu;
+
+namespace zr {
+
+// Names a control and places it in its container, in twips.
+void place(QWidget* control, const QString& name, const QString& accessibleName, double left,
+           double top, double width, double height);
+
+class CommandButton : public QPushButton {
+    Q_OBJECT
+  public:
+    CommandButton(QWidget* parent, const QString& name, const QString& caption, double left,
+                  double top, double width, double height);
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    // The picture style: the button shows its back colour (and its picture, if any)
+    // instead of the desktop's button face.
+    void setGraphical(Colour backColour);
+    void setPicture(const QImage& picture);
+
+  private:
+    QString caption_;
+};
+
+class Label : public QLabel {
+    Q_OBJECT
+  public:
+    Label(QWidget* parent, const QString& name, const QString& caption, double left, double top,
+          double width, double height);
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption);
+    void setBackColor(Colour colour);
+    void setForeColor(Colour colour);
+    // Grows or shrinks to fit its text, keeping its top-left corner (right-aligned labels
+    // keep their right edge).
+    void setAutoSize(bool on);
+
+  signals:
+    void clicked();
+
+  protected:
+    // A label takes its own clicks: they never reach the panel behind it.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void fitToText();
+    bool autoSize_ = false;
+};
+
+// A horizontal scroll bar. valueChanged fires on every change of the value, also when
+// code sets it, and not when the value is set to what it already is.
+class HScrollBar : public QScrollBar {
+    Q_OBJECT
+  public:
+    HScrollBar(QWidget* parent, const QString& name, const QString& accessibleName, double left,
+               double top, double width, double height);
+    void setRange(int min, int max, int smallChange, int largeChange);
+};
+
+// A bordered panel that holds other controls and reports a click on its free area.
+class Panel : public QFrame {
+    Q_OBJECT
+  public:
+    Panel(QWidget* parent, const QString& name, const QString& accessibleName, double left,
+          double top, double width, double height);
+    void setBackColor(Colour colour);
+
+  signals:
+    void clicked();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A picture stretched to the control's size, keeping its crisp pixels.
+class ImageBox : public QWidget {
+    Q_OBJECT
+  public:
+    ImageBox(QWidget* parent, const QString& name, const QString& accessibleName, double left,
+             double top, double width, double height);
+    void setPicture(const QImage& picture);
+
+  signals:
+    void clicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    QImage picture_;
+};
+
+// A rectangle drawn behind other controls: an outline, optionally filled.
+class Shape : public QWidget {
+    Q_OBJECT
+  public:
+    Shape(QWidget* parent, const QString& name, double left, double top, double width,
+          double height);
+    void setFill(Colour colour);
+    void setBorder(Colour colour, int widthPx);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool filled_ = false;
+    Colour fill_ = White;
+    Colour border_ = Black;
+    int borderWidth_ = 1;
+};
+
+// A straight line between two points of the container, in twips.
+class LineShape : public QWidget {
+    Q_OBJECT
+  public:
+    LineShape(QWidget* parent, const QString& name, double x1, double y1, double x2, double y2,
+              Colour colour, int widthPx);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QLineF line_;
+    Colour colour_;
+    int width_;
+};
+
+// A menu item with its access key in the caption ("&About Zelta").
+QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
+QMenu* addSubMenu(QMenu* menu, const QString& name, const QString& caption);
+
+} // namespace zr

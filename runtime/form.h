@@ -1,0 +1,120 @@
+// A window of the program: its client area is this widget; a child window lives in a
+// sub-window of the frame's client area, a top-level one stands alone on the desktop.
+#pragma once
+
+#include "runtime.h"
+#include "units.h"
+
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+#include <utility>
+
+class QMdiSubWindow;
+class QMenu;
+
+namespace zr {
+
+class MdiForm;
+
+class Form : public QWidget {
+    Q_OBJECT
+  public:
+    enum class Kind { TopLevel, Child, Frame };
+    enum State { Normal = 0, Maximised = 2 };
+
+    Form(Runtime& rt, const QString& name, Kind kind);
+    ~Form() override;
+
+    Runtime& rt() const { return rt_; }
+    Kind kind() const { return kind_; }
+    // True once the window has been unloaded; it may still finish a handler that was
+    // going, but it is hidden and is deleted as soon as that handler returns.
+    bool isUnloaded() const { return unloaded_; }
+
+    // Shows the window modeless and brings it to the front.
+    void Show();
+    void Hide();
+    // The window is shown (for a child: its sub-window is).
+    bool isShown() const;
+    void Unload();
+    // Puts what has been drawn on the screen at once.
+    void Refresh();
+
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    // Outer position and size in twips; a child's position is relative to the frame's
+    // client area.
+    int leftTw() const;
+    int topTw() const;
+    int widthTw() const;
+    int heightTw() const;
+    void setLeftTw(int twips);
+    void setTopTw(int twips);
+    void setWidthTw(int twips);
+    void setHeightTw(int twips);
+    int state() const { return state_; }
+    void setState(int state);
+    Colour backColor() const { return backColor_; }
+    void setBackColor(Colour colour);
+    // The client area as it looks, to the printer.
+    void printForm();
+
+    // The sub-window of a child, or the window itself.
+    QWidget* outer() const;
+    QMdiSubWindow* subWindow() const { return sub_; }
+    // The window's menu bar; the frame shows it while this window is active.
+    const QList<QMenu*>& menus() const { return menus_; }
+
+  protected:
+    friend class Runtime;
+    friend class MdiForm;
+
+    virtual void Form_Load() {}
+    // The window is being unloaded (its close box, or the frame closing): end a run that
+    // is going in it, as its Finish would, so that no loop goes on in a dead window.
+    virtual void stopRuns() {}
+    virtual void beginUnload();
+
+    // A top-level menu of this window's menu bar.
+    QMenu* addMenu(const QString& name, const QString& caption);
+    // The frame lists its shown child windows at the end of this menu.
+    void setWindowListMenu(QMenu* menu) { windowListMenu_ = menu; }
+    void closeEvent(QCloseEvent* event) override;
+
+    // Runs `handler` as an event handler of this window: the window stays alive until the
+    // handler returns, even when it is unloaded meanwhile.
+    template <class F> void run(F&& handler) {
+        Busy busy(this);
+        std::forward<F>(handler)();
+    }
+    // Connects a signal to a handler that runs that way.
+    template <class Sender, class Signal, class F>
+    void on(Sender* sender, Signal signal, F handler) {
+        connect(sender, signal, this, [this, handler] { run(handler); });
+    }
+
+  private:
+    struct Busy {
+        explicit Busy(Form* f);
+        ~Busy();
+        Form* form;
+    };
+    void deleteWhenIdle();
+    // What the window manager adds around a top-level window's client area, in pixels.
+    QSize decorationPx() const;
+
+    Runtime& rt_;
+    Kind kind_;
+    QMdiSubWindow* sub_ = nullptr;
+    QString caption_;
+    int state_ = Normal;
+    Colour backColor_ = SysButtonFace;
+    QList<QMenu*> menus_;
+    QMenu* windowListMenu_ = nullptr;
+    QPointer<MdiForm> frame_;
+    int busy_ = 0;
+    bool unloaded_ = false;
+};
+
+} // namespace zr

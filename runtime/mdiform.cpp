@@ -1,0 +1,138 @@
+#include "mdiform.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace zr {
+
+namespace {
+Form* formOf(QMdiSubWindow* sub) {
+    return sub ? qobject_cast<Form*>(sub->widget()) : nullptr;
+}
+} // namespace
+
+MdiForm::MdiForm(Runtime& rt, const QString& name) : Form(rt, name, Kind::Frame) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("menuBar"));
+    menuBar_->hide();
+    layout->setMenuBar(menuBar_);
+    area_ = new QMdiArea(this);
+    area_->setObjectName(QStringLiteral("clientArea"));
+    area_->setAccessibleName(QStringLiteral("Client area"));
+    area_->setBackground(toQColor(SysAppWorkspace));
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Each child keeps the state its own window asks for when it comes to the front.
+    area_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    layout->addWidget(area_);
+    connect(area_, &QMdiArea::subWindowActivated, this, [this] { updateMenus(); });
+}
+
+MdiForm::~MdiForm() {
+    // A child whose handler is still running (a run unloaded together with the frame)
+    // must outlive the frame: it leaves as a hidden window and deletes itself when its
+    // handler returns.
+    for (QMdiSubWindow* sub : area_->subWindowList()) {
+        Form* f = formOf(sub);
+        if (f && f->busy_ > 0) {
+            area_->removeSubWindow(sub);
+            sub->setParent(nullptr);
+            sub->hide();
+        }
+    }
+}
+
+void MdiForm::adopt(Form* child) {
+    auto* sub = new QMdiSubWindow;
+    sub->setObjectName(child->objectName() + QStringLiteral("Window"));
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub->setWidget(child);
+    sub->setWindowIcon(child->windowIcon());
+    sub->setWindowTitle(child->windowTitle());
+    area_->addSubWindow(sub);
+    sub->hide();
+    child->sub_ = sub;
+    child->frame_ = this;
+    if (child->windowListMenu_) attachWindowList(child->windowListMenu_);
+}
+
+QList<Form*> MdiForm::shownChildren() const {
+    QList<Form*> shown;
+    for (QMdiSubWindow* sub : area_->subWindowList(QMdiArea::CreationOrder)) {
+        Form* f = formOf(sub);
+        if (f && !f->isUnloaded() && !sub->isHidden()) shown.append(f);
+    }
+    return shown;
+}
+
+Form* MdiForm::activeChild() const {
+    Form* current = formOf(area_->currentSubWindow());
+    if (current && !current->isUnloaded() && current->isShown()) return current;
+    const auto stack = area_->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
+        Form* f = formOf(*it);
+        if (f && !f->isUnloaded() && f->isShown()) return f;
+    }
+    return nullptr;
+}
+
+void MdiForm::activate(Form* child) {
+    if (!child->sub_) return;
+    child->sub_->raise();
+    area_->setActiveSubWindow(child->sub_);
+    updateMenus();
+}
+
+void MdiForm::updateMenus() {
+    Form* owner = activeChild();
+    menuBar_->clear();
+    if (owner)
+        for (QMenu* menu : owner->menus())
+            menuBar_->addMenu(menu);
+    menuBar_->setVisible(owner && !owner->menus().isEmpty());
+}
+
+void MdiForm::attachWindowList(QMenu* menu) {
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { fillWindowList(menu); });
+}
+
+void MdiForm::fillWindowList(QMenu* menu) {
+    static const char* const entry = "windowListEntry";
+    for (QAction* action : menu->actions())
+        if (action->property(entry).toBool()) delete action;
+    const QList<Form*> shown = shownChildren();
+    if (shown.isEmpty()) return;
+    QAction* separator = menu->addSeparator();
+    separator->setProperty(entry, true);
+    Form* active = activeChild();
+    for (int i = 0; i < shown.size(); ++i) {
+        Form* f = shown[i];
+        QString caption = f->caption();
+        caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(caption));
+        action->setProperty(entry, true);
+        action->setCheckable(true);
+        action->setChecked(f == active);
+        QPointer<Form> target = f;
+        connect(action, &QAction::triggered, this, [target] {
+            if (target) target->Show();
+        });
+    }
+}
+
+void MdiForm::beginUnload() {
+    // The frame takes its child windows with it.
+    for (QMdiSubWindow* sub : area_->subWindowList()) {
+        Form* f = formOf(sub);
+        if (f && rt().loadedForm(f->objectName()) == f) rt().unload(f->objectName());
+    }
+    Form::beginUnload();
+}
+
+} // namespace zr

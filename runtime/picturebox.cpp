@@ -1,0 +1,221 @@
+#include "picturebox.h"
+
+#include <QApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace zr {
+
+namespace {
+constexpr double BorderTw = 30.0;
+
+// Liang-Barsky: cuts the segment a-b to `box`; false when nothing of it is inside.
+bool clipSegment(QPointF& a, QPointF& b, const QRectF& box) {
+    double t0 = 0.0, t1 = 1.0;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
+                         box.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    const QPointF start = a;
+    a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
+    b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
+    return true;
+}
+
+bool finite(const QPointF& p) {
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+
+QPointF pixelCentre(const QPointF& p) {
+    return QPointF(std::floor(p.x()) + 0.5, std::floor(p.y()) + 0.5);
+}
+} // namespace
+
+PictureBox::PictureBox(QWidget* parent, const QString& name, const QString& accessibleName,
+                       double left, double top, double width, double height, bool border3d)
+    : QFrame(parent) {
+    setObjectName(name);
+    setAccessibleName(accessibleName);
+    setGeometry(twRect(left, top, width, height));
+    const int borderPx = border3d ? px(BorderTw) : 0;
+    if (border3d) {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(borderPx);
+    }
+    const double borderTw = border3d ? BorderTw : 0.0;
+    innerTw_ = QSizeF(width - 2 * borderTw, height - 2 * borderTw);
+    innerPx_ = QSize(std::max(1, QFrame::width() - 2 * borderPx),
+                     std::max(1, QFrame::height() - 2 * borderPx));
+    setScale(0, 0, innerTw_.width() / TwipsPerPixel, innerTw_.height() / TwipsPerPixel);
+    const qreal dpr = qApp ? qApp->devicePixelRatio() : 1.0;
+    image_ = QImage(innerPx_ * dpr, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(dpr);
+    image_.fill(toQColor(back_));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::setScale(double left, double top, double width, double height) {
+    scaleLeft_ = left;
+    scaleTop_ = top;
+    scaleWidth_ = width != 0.0 ? width : 1.0;
+    scaleHeight_ = height != 0.0 ? height : 1.0;
+    curX_ = left;
+    curY_ = top;
+}
+
+QPointF PictureBox::toPixel(double x, double y) const {
+    // Scale units map to twips of the inner area, and 15 twips make a pixel, so the
+    // mapping does not depend on how the border rounds to whole pixels.
+    const double pxPerUnitX = innerTw_.width() / scaleWidth_ / TwipsPerPixel;
+    const double pxPerUnitY = innerTw_.height() / scaleHeight_ / TwipsPerPixel;
+    return QPointF((x - scaleLeft_) * pxPerUnitX, (y - scaleTop_) * pxPerUnitY);
+}
+
+QPoint PictureBox::pixelOf(double x, double y) const {
+    const QPointF p = toPixel(x, y);
+    if (!finite(p) || std::abs(p.x()) > 1e9 || std::abs(p.y()) > 1e9) return QPoint(-1, -1);
+    return QPoint(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
+}
+
+void PictureBox::setBackColor(Colour colour) {
+    back_ = colour;
+    cls();
+}
+
+void PictureBox::setupPainter(QPainter& p) const {
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (drawMode_ == XorPen) p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+}
+
+void PictureBox::pset(double x, double y, Colour colour) {
+    curX_ = x;
+    curY_ = y;
+    const QPoint centre = pixelOf(x, y);
+    const QRect dot(centre.x() - (drawWidth_ - 1) / 2, centre.y() - (drawWidth_ - 1) / 2,
+                    drawWidth_, drawWidth_);
+    const QRect visible = dot & QRect(QPoint(0, 0), innerPx_);
+    if (visible.isEmpty()) return;
+    QPainter p(&image_);
+    setupPainter(p);
+    p.fillRect(visible, toQColor(colour));
+    p.end();
+    drawn(visible);
+}
+
+void PictureBox::line(double x1, double y1, double x2, double y2, Colour colour) {
+    curX_ = x2;
+    curY_ = y2;
+    QPointF a = toPixel(x1, y1), b = toPixel(x2, y2);
+    if (!finite(a) || !finite(b)) return;
+    const double margin = drawWidth_ + 2.0;
+    const QRectF box(-margin, -margin, innerPx_.width() + 2 * margin,
+                     innerPx_.height() + 2 * margin);
+    if (!clipSegment(a, b, box)) return;
+    a = pixelCentre(a);
+    b = pixelCentre(b);
+    QPainter p(&image_);
+    setupPainter(p);
+    p.setClipRect(QRect(QPoint(0, 0), innerPx_));
+    QPen pen(toQColor(colour), drawWidth_, Qt::SolidLine,
+             drawWidth_ > 1 ? Qt::RoundCap : Qt::SquareCap);
+    p.setPen(pen);
+    if (a == b)
+        p.drawPoint(a);
+    else
+        p.drawLine(a, b);
+    p.end();
+    const double grow = drawWidth_ / 2.0 + 1.0;
+    drawn(QRectF(a, b).normalized().adjusted(-grow, -grow, grow, grow));
+}
+
+void PictureBox::cls() {
+    image_.fill(toQColor(back_));
+    curX_ = scaleLeft_;
+    curY_ = scaleTop_;
+    drawn(QRectF(QPointF(0, 0), QSizeF(innerPx_)));
+}
+
+double PictureBox::textHeight() const {
+    const double pxPerUnitY = innerTw_.height() / scaleHeight_ / TwipsPerPixel;
+    return QFontMetrics(font()).height() / pxPerUnitY;
+}
+
+void PictureBox::print(const QString& text, bool endLine) {
+    const QPointF at = toPixel(curX_, curY_);
+    const QFontMetrics fm(font());
+    const int width = fm.horizontalAdvance(text);
+    if (finite(at) && std::abs(at.x()) < 1e6 && std::abs(at.y()) < 1e6) {
+        QPainter p(&image_);
+        setupPainter(p);
+        p.setFont(font());
+        p.setPen(toQColor(fore_));
+        const QPointF topLeft(std::floor(at.x()), std::floor(at.y()));
+        p.drawText(topLeft + QPointF(0, fm.ascent()), text);
+        p.end();
+        drawn(QRectF(topLeft, QSizeF(width + 2, fm.height())));
+    }
+    if (endLine) {
+        curX_ = scaleLeft_;
+        curY_ += textHeight();
+    } else {
+        const double pxPerUnitX = innerTw_.width() / scaleWidth_ / TwipsPerPixel;
+        curX_ += width / pxPerUnitX;
+    }
+}
+
+void PictureBox::refresh() {
+    if (dirty_.isEmpty()) return;
+    repaint(dirty_.translated(contentsRect().topLeft()));
+    dirty_ = QRect();
+}
+
+Colour PictureBox::pixel(int x, int y) const {
+    const qreal dpr = image_.devicePixelRatio();
+    const QPoint device(qFloor(x * dpr), qFloor(y * dpr));
+    if (!image_.rect().contains(device)) return 0;
+    return fromQColor(image_.pixelColor(device));
+}
+
+void PictureBox::drawn(const QRectF& pixelRect) {
+    const QRect r = pixelRect.toAlignedRect() & QRect(QPoint(0, 0), innerPx_);
+    if (r.isEmpty()) return;
+    if (autoRedraw_) {
+        // Kept drawing reaches the screen at the next refresh or yield.
+        dirty_ |= r;
+        update(r.translated(contentsRect().topLeft()));
+    } else {
+        // Without a kept copy the drawing goes straight to the screen.
+        repaint(r.translated(contentsRect().topLeft()));
+    }
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    const QRect inner = contentsRect();
+    p.setClipRegion(event->region());
+    p.drawImage(inner.topLeft(), image_);
+    p.end();
+    QFrame::paintEvent(event);
+    if (event->rect().contains(dirty_.translated(inner.topLeft()))) dirty_ = QRect();
+}
+
+void PictureBox::hideEvent(QHideEvent* event) {
+    // Without a kept copy nothing survives being hidden: the area comes back empty.
+    if (!autoRedraw_) image_.fill(toQColor(back_));
+    QFrame::hideEvent(event);
+}
+
+} // namespace zr

@@ -1,0 +1,98 @@
+// A picture area: a canvas with a user scale, on which the windows draw points, lines and
+// text. With a persistent image, drawing goes into a kept copy that is put on the screen
+// at the next refresh or yield and survives being covered or hidden; without one, what is
+// drawn shows at once and is lost when the area is hidden.
+#pragma once
+
+#include "units.h"
+
+#include <QFrame>
+#include <QImage>
+
+namespace zr {
+
+class PictureBox : public QFrame {
+    Q_OBJECT
+  public:
+    enum DrawMode { XorPen = 7, CopyPen = 13 };
+
+    // Position and size in twips; a 3-D border takes 30 twips (2 pixels) on each side.
+    PictureBox(QWidget* parent, const QString& name, const QString& accessibleName, double left,
+               double top, double width, double height, bool border3d = true);
+
+    void setAutoRedraw(bool on) { autoRedraw_ = on; }
+    bool autoRedraw() const { return autoRedraw_; }
+
+    // The user scale: the inner area's left and top edge in scale units, and its width and
+    // height in units (a negative height makes y grow upwards). The default is pixels.
+    void setScale(double left, double top, double width, double height);
+    double scaleLeft() const { return scaleLeft_; }
+    double scaleTop() const { return scaleTop_; }
+    double scaleWidth() const { return scaleWidth_; }
+    double scaleHeight() const { return scaleHeight_; }
+    // Where a point in scale units falls, in logical pixels from the inner top-left corner.
+    QPointF toPixel(double x, double y) const;
+    // The logical pixel that a point in scale units lights.
+    QPoint pixelOf(double x, double y) const;
+    QSize innerSize() const { return innerPx_; }
+
+    Colour backColor() const { return back_; }
+    // Also clears the area, as a new back colour paints over everything.
+    void setBackColor(Colour colour);
+    Colour foreColor() const { return fore_; }
+    void setForeColor(Colour colour) { fore_ = colour; }
+    int drawMode() const { return drawMode_; }
+    void setDrawMode(int mode) { drawMode_ = mode == XorPen ? XorPen : CopyPen; }
+    int drawWidth() const { return drawWidth_; }
+    void setDrawWidth(int pixels) { drawWidth_ = qBound(1, pixels, 1000); }
+    double currentX() const { return curX_; }
+    double currentY() const { return curY_; }
+    void setCurrentX(double x) { curX_ = x; }
+    void setCurrentY(double y) { curY_ = y; }
+
+    // A dot `drawWidth` pixels wide at (x, y); the current position moves there.
+    void pset(double x, double y, Colour colour);
+    // A line from (x1, y1) to (x2, y2), or from the current position; the current position
+    // moves to its end. Without a colour the fore colour is used. Ends that are huge or
+    // not finite are clipped or the line is skipped; nothing outside the area is drawn.
+    void line(double x1, double y1, double x2, double y2, Colour colour);
+    void line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, fore_); }
+    void lineTo(double x2, double y2, Colour colour) { line(curX_, curY_, x2, y2, colour); }
+    void lineTo(double x2, double y2) { line(curX_, curY_, x2, y2, fore_); }
+    // Fills the area with its back colour; the text cursor goes to the top left.
+    void cls();
+    // Writes `text` at the text cursor in the fore colour. Ending the line moves the
+    // cursor to the left edge of the next line; otherwise it moves past the text.
+    void print(const QString& text, bool endLine = true);
+    // Height of one line of text, in scale units.
+    double textHeight() const;
+    // Puts what has been drawn on the screen at once.
+    void refresh();
+
+    // The area's picture as drawn (device pixels).
+    const QImage& image() const { return image_; }
+    // The colour of a logical pixel, &H00BBGGRR.
+    Colour pixel(int x, int y) const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    void drawn(const QRectF& pixelRect);
+    void setupPainter(class QPainter& p) const;
+
+    bool autoRedraw_ = false;
+    QSizeF innerTw_;
+    QSize innerPx_;
+    double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;
+    Colour back_ = SysWindowBackground;
+    Colour fore_ = Black;
+    int drawMode_ = CopyPen;
+    int drawWidth_ = 1;
+    double curX_ = 0, curY_ = 0;
+    QImage image_;
+    QRect dirty_;
+};
+
+} // namespace zr

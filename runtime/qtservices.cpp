@@ -1,0 +1,113 @@
+#include "qtservices.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QTime>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+namespace zr {
+
+int QtDialogs::messageBox(const QString& text, int style, const QString& title) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    if (style & MB_QUESTION) box.setIcon(QMessageBox::Question);
+    if ((style & 7) == MB_YESNO) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? IDYES : IDNO;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return IDOK;
+}
+
+QString QtDialogs::inputBox(const QString& prompt, const QString& title,
+                            const QString& defaultText) {
+    QString text = prompt;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    bool ok = false;
+    const QString answer = QInputDialog::getText(QApplication::activeWindow(), title, text,
+                                                 QLineEdit::Normal, defaultText, &ok);
+    return ok ? answer : QString();
+}
+
+double QtClock::monotonic() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+float QtClock::timer() {
+    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+}
+
+void QtClock::sleep(double seconds) {
+    if (seconds > 0) std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
+
+void QtClock::waitForEvents(double seconds) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (seconds <= 0) return;
+    // A wake-up call bounds the wait; any event that comes first ends it sooner.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.start(static_cast<int>(std::min(seconds, 3600.0) * 1000.0) + 1);
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+QtRandom::QtRandom() : engine_(std::random_device{}()) {}
+
+void QtRandom::randomize(float seed) {
+    std::uint32_t bits;
+    static_assert(sizeof bits == sizeof seed);
+    std::memcpy(&bits, &seed, sizeof bits);
+    // Mixed with the old sequence: two runs started within one timer tick still differ.
+    std::seed_seq seq{bits, static_cast<std::uint32_t>(engine_())};
+    engine_.seed(seq);
+}
+
+float QtRandom::next() {
+    // 24 random bits: every value is exact in single precision and below 1.
+    return static_cast<float>(engine_() >> 8) / 16777216.0f;
+}
+
+void QtPrinter::printImage(const QImage& image) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPainter painter;
+    if (!painter.begin(&printer)) return;
+    const QRect page = painter.viewport();
+    QSize size = image.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.drawImage(QRect(page.topLeft(), size), image);
+}
+
+bool QtLauncher::start(const QString& program) {
+    if (program.isEmpty()) return false;
+    // One program path, never a command line: nothing in it is split or interpreted.
+    return QProcess::startDetached(program, QStringList());
+}
+
+bool QtLauncher::fileExists(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && info.isFile();
+}
+
+void QtEnder::endProgram() {
+    // Nothing is kept between runs, so nothing needs saving: the program ends here,
+    // with no further event handled by any window.
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+} // namespace zr

@@ -1,0 +1,65 @@
+// The services as the program uses them: real dialogs, the system clock, the default
+// printer, the desktop's processes.
+#pragma once
+
+#include "services.h"
+
+#include <memory>
+#include <random>
+
+namespace zr {
+
+class QtDialogs : public Dialogs {
+  public:
+    int messageBox(const QString& text, int style, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+};
+
+class QtClock : public Clock {
+  public:
+    double monotonic() override;
+    float timer() override;
+    void sleep(double seconds) override;
+    void waitForEvents(double seconds) override;
+};
+
+class QtRandom : public Random {
+  public:
+    QtRandom();
+    void randomize(float seed) override;
+    float next() override;
+
+  private:
+    std::mt19937 engine_;
+};
+
+class QtPrinter : public Printer {
+  public:
+    void printImage(const QImage& image) override;
+};
+
+class QtLauncher : public Launcher {
+  public:
+    bool start(const QString& program) override;
+    bool fileExists(const QString& path) override;
+};
+
+class QtEnder : public Ender {
+  public:
+    void endProgram() override;
+};
+
+// A store with no keys at all: every lookup fails as a missing key does.
+class EmptyKeyStore : public KeyStore {
+  public:
+    long open(std::uint32_t, const QByteArray&, std::uint32_t, std::uintptr_t*) override {
+        return ERROR_FILE_NOT_FOUND;
+    }
+    long query(std::uintptr_t, const QByteArray&, std::uint32_t*, char*, std::uint32_t*) override {
+        return ERROR_FILE_NOT_FOUND;
+    }
+    long close(std::uintptr_t) override { return ERROR_SUCCESS; }
+};
+
+} // namespace zr

@@ -1,0 +1,32 @@
+// The splash: product name, version and a disclaimer, shown during the start-up wait.
+#pragma once
+
+#include "controls.h"
+#include "form.h"
+
+class frmSplash : public zr::Form {
+    Q_OBJECT
+  public:
+    static inline const QString Name = QStringLiteral("frmSplash");
+    explicit frmSplash(zr::Runtime& rt);
+
+    zr::Panel* Frame1;
+    zr::ImageBox* imgLogo;
+    zr::Label* lblAuthor;
+    zr::Label* lblProductName;
+    zr::Label* lblPlatform;
+    zr::Label* lblVersion;
+    zr::Label* lblCopyright;
+    zr::Label* lblDate;
+    zr::Label* lblWarning;
+
+  protected:
+    void Form_Load() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void centre();
+    void Form_KeyPress(int KeyAscii);
+    void Frame1_Click();
+};

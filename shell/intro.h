@@ -1,0 +1,33 @@
+// The chooser: opens one of the two programs, or ends the whole program.
+#pragma once
+
+#include "controls.h"
+#include "form.h"
+
+class intro : public zr::Form {
+    Q_OBJECT
+  public:
+    static inline const QString Name = QStringLiteral("intro");
+    explicit intro(zr::Runtime& rt);
+
+    zr::Label* lbl_welcome;
+    zr::Panel* Picture1;
+    zr::Label* lbl_logistic;
+    zr::CommandButton* cmd_logistic;
+    zr::Panel* Picture2;
+    zr::Label* lbl_sierp;
+    zr::CommandButton* cmd_sierp;
+    zr::CommandButton* cmd_exit;
+
+    void cmd_logistic_Click();
+    void cmd_sierp_Click();
+    void cmd_exit_Click();
+
+  protected:
+    void Form_Load() override;
+
+  private:
+    void buildPanel(zr::Panel*& panel, zr::Label*& label, zr::CommandButton*& button,
+                    const QString& suffix, double left, const QString& text, zr::Colour textColour,
+                    const QImage& picture, const QString& buttonName);
+};

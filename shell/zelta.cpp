@@ -1,0 +1,31 @@
+#include "zelta.h"
+
+#include "frmsplash.h"
+#include "intro.h"
+#include "module1.h"
+
+Zelta::Zelta(zr::Runtime& rt) : zr::MdiForm(rt, Name) {
+    setCaption(QStringLiteral("Zelta"));
+    setGeometry(zr::twRect(165, 450, 11880, 7590));
+}
+
+void Zelta::MDIForm_Load() {
+    Show();
+    setTopTw(0);
+    setLeftTw(400);
+    setHeightTw(8800);
+    setWidthTw(11180);
+
+    rt().show(frmSplash::Name);
+    if (zr::Form* splash = rt().loadedForm(frmSplash::Name)) splash->Refresh();
+    Module1::delay(rt(), 4);
+    rt().unload(frmSplash::Name);
+    // Closed during the wait: the frame is gone, and the rest would only load it anew.
+    if (isUnloaded()) return;
+
+    rt().show(intro::Name);
+    rt().form(QStringLiteral("logistic"));
+    rt().hide(QStringLiteral("logistic"));
+    rt().form(QStringLiteral("Sierpinski"));
+    rt().hide(QStringLiteral("Sierpinski"));
+}

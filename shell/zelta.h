@@ -1,0 +1,17 @@
+// The frame window: holds the chooser and the two program windows.
+#pragma once
+
+#include "mdiform.h"
+
+class Zelta : public zr::MdiForm {
+    Q_OBJECT
+  public:
+    static inline const QString Name = QStringLiteral("Zelta");
+    explicit Zelta(zr::Runtime& rt);
+
+  protected:
+    void Form_Load() override { MDIForm_Load(); }
+
+  private:
+    void MDIForm_Load();
+};
