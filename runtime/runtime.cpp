@@ -50,8 +50,10 @@ void Runtime::registerForm(const QString& name, Factory factory) {
 Form* Runtime::form(const QString& name) {
     if (Form* f = loadedForm(name)) return f;
     const auto factory = factories_.constFind(name);
-    Q_ASSERT_X(factory != factories_.constEnd(), "Runtime::form", qPrintable(name));
-    if (factory == factories_.constEnd()) return nullptr;
+    if (factory == factories_.constEnd()) {
+        qWarning("No window is called %s", qPrintable(name));
+        return nullptr;
+    }
 
     Form* created = (*factory)(*this);
     MdiForm* frame = nullptr;

@@ -1,0 +1,85 @@
+// Every control of every window can be found by name: by assistive technology through
+// its accessible name, by code and tests through its objectName.
+#include "program.h"
+
+#include <QAccessible>
+#include <QMenu>
+#include <QtTest>
+
+#include "controls.h"
+#include "form.h"
+#include "picturebox.h"
+
+using namespace zr;
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+  private slots:
+    void everyControlAndMenuItemIsNamed();
+};
+
+// Shapes and lines only decorate; everything else a user can see or use is a control.
+static bool isControl(QWidget* w) {
+    return qobject_cast<CommandButton*>(w) || qobject_cast<Label*>(w) ||
+           qobject_cast<HScrollBar*>(w) || qobject_cast<Panel*>(w) ||
+           qobject_cast<PictureBox*>(w) || qobject_cast<ImageBox*>(w);
+}
+
+static Form* owner(QWidget* w) {
+    for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (auto* f = qobject_cast<Form*>(p)) return f;
+    return nullptr;
+}
+
+static void namesInMenu(QMenu* menu, const QString& form, QStringList& faults) {
+    if (menu->objectName().isEmpty()) faults << form + ": a menu without a name";
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator() || action->property("windowListEntry").toBool()) continue;
+        if (action->menu()) {
+            namesInMenu(action->menu(), form, faults);
+            continue;
+        }
+        if (action->objectName().isEmpty())
+            faults << form + ": menu item " + action->text() + " without a name";
+        if (!action->text().contains(QLatin1Char('&')))
+            faults << form + "/" + action->objectName() + ": no access key";
+    }
+}
+
+static QStringList unnamed(Form* form) {
+    QStringList faults;
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        if (!isControl(w) || owner(w) != form) continue;
+        const QString where = form->objectName() + "/" + w->objectName();
+        if (w->objectName().isEmpty()) faults << form->objectName() + ": a control without a name";
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+            faults << where + ": no accessible name";
+    }
+    for (QMenu* menu : form->menus())
+        namesInMenu(menu, form->objectName(), faults);
+    return faults;
+}
+
+void TestAccessibility::everyControlAndMenuItemIsNamed() {
+    TestProgram p;
+    QStringList faults;
+    int checked = 0;
+    // The splash only lives during the start-up wait.
+    p.scripted.clock.at(1.0, [&] {
+        faults << unnamed(p.rt->loadedForm(QStringLiteral("frmSplash")));
+        ++checked;
+    });
+    p.start();
+    for (const char* name : {"Zelta", "intro", "logistic", "Sierpinski", "frmAbout"}) {
+        Form* form = p.rt->form(QString::fromLatin1(name));
+        if (!form) continue;
+        faults << unnamed(form);
+        ++checked;
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    QVERIFY(checked >= 5);
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
