@@ -2,8 +2,12 @@
 
 // After services.h: windows.h defines the registry's names (HKEY_LOCAL_MACHINE, REG_SZ,
 // ERROR_SUCCESS...) as macros, so below this line only the Win32 spellings are used.
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 
 namespace zr {

@@ -20,6 +20,7 @@ class TestAbout : public QObject {
   private slots:
     void opensOnceAndCloses_data();
     void opensOnceAndCloses();
+    void outlivesTheFrame();
     void findsAndStartsTool_data();
     void findsAndStartsTool();
     void desktopStoreOffersInstalledTool_data();
@@ -62,6 +63,18 @@ void TestAbout::opensOnceAndCloses() {
     QVERIFY(p.scripted.launcher.started.isEmpty());
     p.rt->show(frmAbout::Name);
     QCOMPARE(about(*p.rt)->lblVersion->text(), QStringLiteral("Version 1.1.0"));
+}
+
+void TestAbout::outlivesTheFrame() {
+    TestProgram p;
+    p.start();
+    QSignalSpy over(p.rt.get(), &Runtime::allUnloaded);
+    p.rt->show(frmAbout::Name);
+    p.rt->loadedForm(QStringLiteral("Zelta"))->close();
+    QVERIFY(about(*p.rt)->isVisible());
+    QCOMPARE(over.count(), 0);
+    about(*p.rt)->cmdOK->click();
+    QCOMPARE(over.count(), 1);
 }
 
 void TestAbout::findsAndStartsTool_data() {
