@@ -1,9 +1,13 @@
 // Zelta: the logistic mapping and Sierpinski's sieve, step by step.
+#include "desktopkeystore.h"
 #include "logistic.h"
 #include "module1.h"
 #include "qtservices.h"
 #include "runtime.h"
 #include "sierpinski.h"
+#ifdef _WIN32
+#include "winkeystore.h"
+#endif
 
 #include <QApplication>
 
@@ -18,7 +22,12 @@ int main(int argc, char* argv[]) {
     zr::QtRandom random;
     zr::QtPrinter printer;
     zr::QtLauncher launcher;
-    zr::EmptyKeyStore store;
+#ifdef _WIN32
+    zr::WinKeyStore store;
+#else
+    // No registry here: the store offers the desktop's own system-information program.
+    zr::DesktopKeyStore store;
+#endif
     zr::QtEnder ender;
     zr::Runtime rt({&dialogs, &clock, &random, &printer, &launcher, &store, &ender});
     Module1::registerShellWindows(rt);

@@ -50,16 +50,4 @@ class QtEnder : public Ender {
     void endProgram() override;
 };
 
-// A store with no keys at all: every lookup fails as a missing key does.
-class EmptyKeyStore : public KeyStore {
-  public:
-    long open(std::uint32_t, const QByteArray&, std::uint32_t, std::uintptr_t*) override {
-        return ERROR_FILE_NOT_FOUND;
-    }
-    long query(std::uintptr_t, const QByteArray&, std::uint32_t*, char*, std::uint32_t*) override {
-        return ERROR_FILE_NOT_FOUND;
-    }
-    long close(std::uintptr_t) override { return ERROR_SUCCESS; }
-};
-
 } // namespace zr

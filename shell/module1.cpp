@@ -1,5 +1,6 @@
 #include "module1.h"
 
+#include "frmabout.h"
 #include "frmsplash.h"
 #include "intro.h"
 #include "zelta.h"
@@ -13,6 +14,7 @@ void registerShellWindows(zr::Runtime& rt) {
     rt.registerForm(Zelta::Name, [](zr::Runtime& r) { return new Zelta(r); });
     rt.registerForm(frmSplash::Name, [](zr::Runtime& r) { return new frmSplash(r); });
     rt.registerForm(intro::Name, [](zr::Runtime& r) { return new intro(r); });
+    rt.registerForm(frmAbout::Name, [](zr::Runtime& r) { return new frmAbout(r); });
 }
 
 void Main(zr::Runtime& rt) {
