@@ -68,7 +68,8 @@ int main(int argc, char* argv[]) {
 
     int yields = 0;
     long earlyKiB = 0;
-    double started = 0, startedCpu = 0, stepsTime = 0, stepsCpu = 0, pausedAt = -1, pausedCpu = 0, pausedCpuUsed = 0;
+    double started = 0, startedCpu = 0, stepsTime = 0, stepsCpu = 0, pausedAt = -1, pausedCpu = 0,
+           pausedCpuUsed = 0;
     rt.setYieldHook([&] {
         ++yields;
         if (yields == 1000) earlyKiB = peakResidentKiB();

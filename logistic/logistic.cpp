@@ -117,7 +117,7 @@ void logistic::buildControls() {
     }
 
     Label1 = new Label(this, QStringLiteral("Label1"), QString(), 7680, 360, 1215, 195);
-    Label1->setAccessibleName(QStringLiteral("Label1"));
+    Label1->setAccessibleName(QStringLiteral("Empty label"));
 
     const QList<QWidget*> tabOrder{pb_graph,  cmd_clear, cmd_k,    cmd_draw,   cmd_x0,
                                    cmd_start, cmd_pause, cmd_tidy, cmd_finish, cmd_exit,
