@@ -2,7 +2,22 @@
 
 #include "artwork.h"
 
+#include <QMenu>
+
 using namespace zr;
+
+namespace {
+constexpr Colour PaleGreen = 0xC0FFC0;
+const QString Sieve = QStringLiteral("Sierpinski");
+const QString Chooser = QStringLiteral("intro");
+
+// The text of a tick: "0", "0.1", ..., "0.9", "1.0".
+QString tickText(int tenths) {
+    if (tenths == 0) return QStringLiteral("0");
+    if (tenths == 10) return QStringLiteral("1.0");
+    return QStringLiteral("0.%1").arg(tenths);
+}
+} // namespace
 
 void logistic::registerWindow(Runtime& rt) {
     rt.registerForm(Name, [](Runtime& r) { return new logistic(r); });
@@ -12,6 +27,164 @@ logistic::logistic(Runtime& rt) : Form(rt, Name, Kind::Child) {
     setCaption(QStringLiteral("Logistic Mapping: y = kx(1 - x)"));
     setWindowIcon(artwork::cobwebIcon());
     resize(px(10905), px(7620));
+    buildControls();
+    buildMenus();
+    connectHandlers();
+}
+
+void logistic::buildControls() {
+    const auto button = [this](const char* name, const char* caption, double top) {
+        return new CommandButton(this, QString::fromLatin1(name), QString::fromLatin1(caption), 120,
+                                 top, 1215, 375);
+    };
+
+    // The graph screen: the unit square with y upwards, kept between repaints.
+    pb_graph = new PictureBox(this, QStringLiteral("pb_graph"), QStringLiteral("Graph screen"),
+                              1800, 360, 6000, 6000);
+    pb_graph->setAutoRedraw(true);
+    pb_graph->setScale(0, 1, 1, -1);
+    pb_graph->setBackColor(SysWindowBackground);
+    pb_graph->setForeColor(Red);
+    pb_graph->setFocusPolicy(Qt::StrongFocus);
+
+    cmd_clear = button("cmd_clear", "Clear Screens", 360);
+    cmd_k = button("cmd_k", "Enter k", 960);
+    cmd_draw = button("cmd_draw", "Draw graphs", 1560);
+    cmd_x0 = button("cmd_x0", "Enter x0", 2160);
+    cmd_start = button("cmd_start", "Start Iteration", 2760);
+    cmd_pause = button("cmd_pause", "Pause", 3360);
+    cmd_tidy = button("cmd_tidy", "Tidy Up", 3960);
+    cmd_finish = button("cmd_finish", "Finish", 4560);
+    cmd_exit = new CommandButton(this, QStringLiteral("cmd_exit"), QStringLiteral("EXIT"), 120,
+                                 5160, 1215, 255);
+    cmd_exit->setGraphical(Red);
+    cmd_exit->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+
+    lbl_pause = new Label(this, QStringLiteral("lbl_pause"), QStringLiteral("Pause Interval (sec)"),
+                          120, 5520, 1215, 495);
+    lbl_pause->setBackColor(SysTooltipBackground);
+    lbl_pause->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    hsb_speed = new HScrollBar(this, QStringLiteral("hsb_speed"), QStringLiteral("Pause interval"),
+                               120, 6120, 1215, 255);
+    hsb_speed->setRange(0, 5000, 100, 1000);
+    hsb_speed->setValue(1000);
+    hsb_speed->setFocusPolicy(Qt::StrongFocus);
+
+    Label27 = new Label(this, QStringLiteral("Label27"), QStringLiteral("    0               5"),
+                        120, 6480, 1215, 255);
+    Label27->setBackColor(SysTooltipBackground);
+
+    lbl_x0 = new Label(this, QStringLiteral("lbl_x0"), QStringLiteral("x0 = 0.0000"), 240, 6840,
+                       1095, 255);
+    lbl_x0->setBackColor(PaleGreen);
+    lbl_x0->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    hsb_x0 = new HScrollBar(this, QStringLiteral("hsb_x0"), QStringLiteral("Starting value x0"),
+                            1560, 6840, 6495, 255);
+    hsb_x0->setRange(0, 10000, 1, 1000);
+    hsb_x0->setValue(0);
+    hsb_x0->setFocusPolicy(Qt::StrongFocus);
+
+    // The values screen: characters 120 twips across and 240 down, nothing kept.
+    pb_values = new ValuesScreen(this, QStringLiteral("pb_values"), QStringLiteral("Values screen"),
+                                 8040, 360, 2415, 6015);
+    pb_values->setAutoRedraw(false);
+    pb_values->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
+    pb_values->setScale(0, 0, (2415 - 60) / 120.0, (6015 - 60) / 240.0);
+    pb_values->setBackColor(Cyan);
+    pb_values->setForeColor(Red);
+    pb_values->setFocusPolicy(Qt::StrongFocus);
+
+    Label24 = new Label(this, QStringLiteral("Label24"), QStringLiteral("Value of x(n)"), 8040, 0,
+                        1695, 255);
+    Label25 = new Label(this, QStringLiteral("Label25"), QStringLiteral("n"), 9600, 0, 615, 255);
+    for (Label* heading : {Label24, Label25}) {
+        heading->setForeColor(Red);
+        heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+
+    // Ticks 600 twips apart, each centred on its place on the graph screen's scale.
+    for (int i = 0; i <= 10; ++i) {
+        auto* y = new Label(this, QStringLiteral("Label%1").arg(13 + i), tickText(10 - i), 1440,
+                            240 + 600 * i, 255, 255);
+        y->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        yTicks.append(y);
+        auto* x = new Label(this, QStringLiteral("Label%1").arg(2 + i), tickText(i), 1680 + 600 * i,
+                            6480, 255, 255);
+        x->setAlignment((i == 6 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignTop);
+        xTicks.append(x);
+    }
+
+    Label1 = new Label(this, QStringLiteral("Label1"), QString(), 7680, 360, 1215, 195);
+    Label1->setAccessibleName(QStringLiteral("Empty label"));
+
+    const QList<QWidget*> tabOrder{pb_graph,  cmd_clear, cmd_k,    cmd_draw,   cmd_x0,
+                                   cmd_start, cmd_pause, cmd_tidy, cmd_finish, cmd_exit,
+                                   hsb_speed, hsb_x0,    pb_values};
+    for (int i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+void logistic::buildMenus() {
+    menu_window = addMenu(QStringLiteral("menu_window"), QStringLiteral("&Window"));
+    setWindowListMenu(menu_window);
+    menu_log = addMenuItem(menu_window, QStringLiteral("menu_log"),
+                           QStringLiteral("&Logistic Mapping: y = kx(1 - x)"));
+    menu_sierp =
+        addMenuItem(menu_window, QStringLiteral("menu_sierp"), QStringLiteral("&Sierpinski Sieve"));
+
+    // Each help item carries its help context number; nothing looks it up.
+    const auto help = [this](QMenu* menu, const char* name, const char* caption, int context,
+                             void (logistic::*handler)()) {
+        QAction* item = addMenuItem(menu, QString::fromLatin1(name), QString::fromLatin1(caption));
+        item->setProperty("helpContextID", context);
+        on(item, &QAction::triggered, [this, handler] { (this->*handler)(); });
+        return item;
+    };
+    const auto separator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+    };
+
+    hlp_menu = addMenu(QStringLiteral("hlp_menu"), QStringLiteral("&Help"));
+    help(hlp_menu, "hlp_bck", "&Mathematical  Background", 13, &logistic::hlp_bck_Click);
+    separator(hlp_menu, "separator");
+    QMenu* screens = addSubMenu(hlp_menu, QStringLiteral("hlp_scr"), QStringLiteral("&Screens"));
+    help(screens, "hlp_graph", "&Graph Screen (white) ", 11, &logistic::hlp_graph_Click);
+    help(screens, "hlp_iters", "&Iterations Screen (blue)", 12, &logistic::hlp_iters_Click);
+    QMenu* buttons =
+        addSubMenu(hlp_menu, QStringLiteral("hlp_cmd"), QStringLiteral("&Command Buttons"));
+    help(buttons, "hlp_cls", "&Clear Screens", 1, &logistic::hlp_cls_Click);
+    help(buttons, "hlp_k", "Enter &k", 2, &logistic::hlp_k_Click);
+    help(buttons, "hlp_draw", "&Draw Graphs", 3, &logistic::hlp_draw_Click);
+    help(buttons, "hlp_x0", "Enter &x0", 4, &logistic::hlp_x0_Click);
+    help(buttons, "hlp_start", "&Start Iteration", 5, &logistic::hlp_start_Click);
+    help(buttons, "hlp_pause", "&Pause", 6, &logistic::hlp_pause_Click);
+    help(buttons, "hlp_tidy", "&Tidy Up", 7, &logistic::hlp_tidy_Click);
+    help(buttons, "hlp_finish", "&Finish", 8, &logistic::hlp_finish_Click);
+    QMenu* bars =
+        addSubMenu(hlp_menu, QStringLiteral("hlp_scroll"), QStringLiteral("Scroll &Bars"));
+    help(bars, "hlp_interval", "&Pause Interval", 9, &logistic::hlp_interval_Click);
+    help(bars, "hlp_hsb_x0", "&x0", 10, &logistic::hlp_hsb_x0_Click);
+    separator(hlp_menu, "seperator");
+    hlp_About = addMenuItem(hlp_menu, QStringLiteral("hlp_About"), QStringLiteral("&About Zelta"));
+}
+
+void logistic::connectHandlers() {
+    on(cmd_clear, &QPushButton::clicked, [this] { cmd_clear_Click(); });
+    on(cmd_k, &QPushButton::clicked, [this] { cmd_k_Click(); });
+    on(cmd_draw, &QPushButton::clicked, [this] { cmd_draw_Click(); });
+    on(cmd_x0, &QPushButton::clicked, [this] { cmd_x0_Click(); });
+    on(cmd_start, &QPushButton::clicked, [this] { cmd_start_Click(); });
+    on(cmd_pause, &QPushButton::clicked, [this] { cmd_pause_Click(); });
+    on(cmd_tidy, &QPushButton::clicked, [this] { cmd_tidy_Click(); });
+    on(cmd_finish, &QPushButton::clicked, [this] { cmd_finish_Click(); });
+    on(cmd_exit, &QPushButton::clicked, [this] { cmd_exit_Click(); });
+    on(hsb_speed, &QScrollBar::valueChanged, [this] { hsb_speed_Change(); });
+    on(hsb_x0, &QScrollBar::valueChanged, [this] { hsb_x0_Change(); });
+    on(menu_log, &QAction::triggered, [this] { menu_log_Click(); });
+    on(menu_sierp, &QAction::triggered, [this] { menu_sierp_Click(); });
+    on(hlp_About, &QAction::triggered, [this] { hlp_About_Click(); });
 }
 
 void logistic::Form_Load() {
@@ -19,6 +192,72 @@ void logistic::Form_Load() {
     setWidthTw(11000);
     setHeightTw(7600);
     setLeftTw(0);
+    cmd_pause->setCaption(QStringLiteral("Pause"));
     setState(Maximised);
     Show();
+
+    k = Value::integer(3);
+    capt = QStringLiteral("3.0");
+    init = QStringLiteral("0.5");
+    carryon = true;
+
+    hsb_speed->setValue(1000);
+    lbl_pause->setCaption(QStringLiteral("Pause interval 1.0 sec"));
+    wait = 1000;
+
+    // The change handler sets x0, its label and a caption that the next line replaces.
+    hsb_x0->setValue(5000);
+    setCaption(QStringLiteral("Logistic Mapping: y = kx(1 - x)"));
+}
+
+void logistic::stopRuns() {
+    // Closing the window ends a run as Finish does: the loop leaves its wait and stops.
+    fin = true;
+    carryon = true;
+}
+
+void logistic::setRunControlsEnabled(bool enabled) {
+    for (QWidget* control : {static_cast<QWidget*>(cmd_clear), static_cast<QWidget*>(cmd_draw),
+                             static_cast<QWidget*>(cmd_k), static_cast<QWidget*>(cmd_x0),
+                             static_cast<QWidget*>(hsb_x0), static_cast<QWidget*>(cmd_start)})
+        control->setEnabled(enabled);
+}
+
+void logistic::cmd_finish_Click() {
+    if (rt().msgBox(QStringLiteral("Do you want to finish this iteration?"), MB_YESNO | MB_QUESTION,
+                    QStringLiteral("Finish")) != IDYES)
+        return;
+    fin = true;
+    setRunControlsEnabled(true);
+    carryon = true;
+    cmd_pause->setCaption(QStringLiteral("Pause"));
+    pb_graph->cls();
+    pb_values->cls();
+}
+
+void logistic::cmd_exit_Click() {
+    if (rt().msgBox(QStringLiteral("Do you want to finish with Logistic Mapping?"),
+                    MB_YESNO | MB_QUESTION, QStringLiteral("Exit")) != IDYES)
+        return;
+    pb_graph->cls();
+    pb_values->cls();
+    // A paused run stays paused: it ends once Continue or Finish lets it reach its test.
+    fin = true;
+    Hide();
+    rt().show(Chooser);
+}
+
+void logistic::menu_log_Click() {
+    rt().hide(Sieve);
+    rt().show(Name);
+}
+
+void logistic::menu_sierp_Click() {
+    // A run of this window goes on stepping while it is hidden.
+    rt().hide(Name);
+    rt().show(Sieve);
+}
+
+void logistic::hlp_About_Click() {
+    rt().show(QStringLiteral("frmAbout"));
 }

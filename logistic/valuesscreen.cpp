@@ -1,0 +1,79 @@
+#include "valuesscreen.h"
+
+#include <QFontMetrics>
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+ValuesScreen::ValuesScreen(QWidget* parent, const QString& name, const QString& accessibleName,
+                           double left, double top, double width, double height)
+    : PictureBox(parent, name, accessibleName, left, top, width, height) {}
+
+QPoint ValuesScreen::topLeftOf(const Text& t) const {
+    const QPointF at = toPixel(t.x, t.y);
+    return contentsRect().topLeft() +
+           QPoint(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
+}
+
+const ValuesScreen::Layout& ValuesScreen::laidOut(const QString& text) {
+    // The listing brings one new value and one new number a step; a small cache holds
+    // every text of the thirty lines.
+    if (layouts_.size() > 256) layouts_.clear();
+    auto found = layouts_.find(text);
+    if (found == layouts_.end()) {
+        QStaticText glyphs(text);
+        glyphs.setTextFormat(Qt::PlainText);
+        glyphs.setPerformanceHint(QStaticText::AggressiveCaching);
+        glyphs.prepare(QTransform(), font());
+        found = layouts_.insert(text, {glyphs, QFontMetrics(font()).horizontalAdvance(text)});
+    }
+    return *found;
+}
+
+void ValuesScreen::print(const QString& text, bool endLine) {
+    const double x = currentX(), y = currentY();
+    const int width = laidOut(text).advance;
+    if (endLine) {
+        setCurrentX(scaleLeft());
+        setCurrentY(y + textHeight());
+    } else {
+        const double pxPerUnit = toPixel(1, 0).x() - toPixel(0, 0).x();
+        setCurrentX(x + width / pxPerUnit);
+    }
+    const QPointF at = toPixel(x, y);
+    if (!isVisible() || !(std::abs(at.x()) < 1e6 && std::abs(at.y()) < 1e6)) return;
+    shown_.append({x, y, text, foreColor()});
+    if (updatesEnabled())
+        repaint(QRect(topLeftOf(shown_.last()), QSize(width + 2, QFontMetrics(font()).height())) &
+                contentsRect());
+}
+
+void ValuesScreen::cls() {
+    shown_.clear();
+    PictureBox::cls();
+}
+
+void ValuesScreen::beginRewrite() {
+    setUpdatesEnabled(false);
+}
+
+void ValuesScreen::endRewrite() {
+    setUpdatesEnabled(true);
+    if (isVisible()) repaint(contentsRect());
+}
+
+void ValuesScreen::paintEvent(QPaintEvent* event) {
+    PictureBox::paintEvent(event);
+    QPainter p(this);
+    p.setClipRegion(event->region() & contentsRect());
+    p.setFont(font());
+    for (const Text& t : shown_) {
+        p.setPen(zr::toQColor(t.colour));
+        p.drawStaticText(topLeftOf(t), laidOut(t.text).glyphs);
+    }
+}
+
+void ValuesScreen::hideEvent(QHideEvent* event) {
+    shown_.clear();
+    PictureBox::hideEvent(event);
+}

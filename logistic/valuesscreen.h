@@ -1,0 +1,53 @@
+// The values screen: a picture area that keeps no image of its own. The texts written on it
+// since it was last cleared are what it shows; they are painted straight onto the screen,
+// at once, and are gone once the screen is hidden.
+#pragma once
+
+#include "picturebox.h"
+
+#include <QHash>
+#include <QList>
+#include <QStaticText>
+
+class ValuesScreen : public zr::PictureBox {
+    Q_OBJECT
+  public:
+    // A text on the screen, at the text cursor (in character units) where it was written.
+    struct Text {
+        double x;
+        double y;
+        QString text;
+        zr::Colour colour;
+    };
+
+    ValuesScreen(QWidget* parent, const QString& name, const QString& accessibleName, double left,
+                 double top, double width, double height);
+
+    // Writes at the text cursor and moves it on as the picture area does. Text written
+    // while the screen is hidden lands nowhere: shown again, the screen stays in its back
+    // colour until something is written.
+    void print(const QString& text, bool endLine = true);
+    void cls();
+    const QList<Text>& shown() const { return shown_; }
+
+    // Rewriting many lines at once: the screen is put on the display once, at the end,
+    // instead of after every line.
+    void beginRewrite();
+    void endRewrite();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    QPoint topLeftOf(const Text& t) const;
+    // A text laid out once and kept while the listing shifts it from line to line.
+    struct Layout {
+        QStaticText glyphs;
+        int advance;
+    };
+    const Layout& laidOut(const QString& text);
+
+    QList<Text> shown_;
+    QHash<QString, Layout> layouts_;
+};
