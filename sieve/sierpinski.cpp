@@ -75,6 +75,7 @@ void Sierpinski::buildControls() {
                                360, 6360, 1095, 255);
     hsb_speed->setRange(0, 1000, 10, 100);
     hsb_speed->setValue(1000);
+    hsb_speed->setFocusPolicy(Qt::StrongFocus);
 
     cmd_ratio = button(this, "cmd_ratio", QStringLiteral("Enter ratio"), 1680);
     cmd_finish = button(this, "cmd_finish", QStringLiteral("Finish"), 4080);
@@ -168,6 +169,7 @@ void Sierpinski::buildControls() {
 
 void Sierpinski::buildMenus() {
     menu_window = addMenu(QStringLiteral("menu_window"), QStringLiteral("&Window"));
+    menu_window->setAccessibleName(QStringLiteral("Window"));
     setWindowListMenu(menu_window);
     menu_log = addMenuItem(menu_window, QStringLiteral("menu_log"),
                            QStringLiteral("&Logistic Mapping: y = kx(1 - x)"));
@@ -175,6 +177,7 @@ void Sierpinski::buildMenus() {
         addMenuItem(menu_window, QStringLiteral("menu_sierp"), QStringLiteral("&Sierpinski Sieve"));
 
     help_help = addMenu(QStringLiteral("help_help"), QStringLiteral("&Help"));
+    help_help->setAccessibleName(QStringLiteral("Help"));
     QAction* background = addMenuItem(help_help, QStringLiteral("hlp_bck"),
                                       QStringLiteral("&Mathematical Background"));
     background->setProperty("Index", 9);
