@@ -1,8 +1,53 @@
+// The sieve window's layout, menus and start-up state.
 #include "sierpinski.h"
 
 #include "artwork.h"
 
+#include <QAction>
+#include <QFontMetrics>
+#include <QMenu>
+#include <cmath>
+
 using namespace zr;
+
+namespace {
+constexpr Colour PaleCyan = 0xFFFFC0;
+
+QFont smallFont(bool bold = false) {
+    return layoutFont(QStringLiteral("MS Sans Serif"), 8.25, bold);
+}
+
+// A push button draws its text on one line; a caption too wide for the button is broken
+// between words, as a command button shows it. The caption itself stays as it is.
+void wrapFace(CommandButton* b) {
+    const QFontMetrics fm(b->font());
+    const int room = b->width() - 8;
+    QStringList lines;
+    for (const QString& word : b->caption().split(QLatin1Char(' '))) {
+        if (!lines.isEmpty() && fm.horizontalAdvance(lines.last() + u' ' + word) <= room)
+            lines.last() += u' ' + word;
+        else
+            lines.append(word);
+    }
+    b->setText(lines.join(QLatin1Char('\n')));
+}
+
+CommandButton* button(QWidget* parent, const char* name, const QString& caption, double top,
+                      double height = 375) {
+    auto* b = new CommandButton(parent, QString::fromLatin1(name), caption, 360, top, 1095, height);
+    b->setFont(smallFont());
+    if (height > 375) wrapFace(b);
+    return b;
+}
+
+Label* explanation(QWidget* parent, const char* name, const QString& caption, double top,
+                   double height) {
+    auto* l = new Label(parent, QString::fromLatin1(name), caption, 9240, top, 1335, height);
+    l->setFont(smallFont());
+    l->setBackColor(PaleCyan);
+    return l;
+}
+} // namespace
 
 void Sierpinski::registerWindow(Runtime& rt) {
     rt.registerForm(Name, [](Runtime& r) { return new Sierpinski(r); });
@@ -13,6 +58,173 @@ Sierpinski::Sierpinski(Runtime& rt) : Form(rt, Name, Kind::Child) {
     setWindowIcon(artwork::sierpinskiIcon());
     setFont(layoutFont(QStringLiteral("MS Sans Serif"), 18, true));
     resize(px(10875), px(7200));
+    buildControls();
+    buildMenus();
+    connectHandlers();
+}
+
+void Sierpinski::buildControls() {
+    // The frames go first so that the labels they hold lie in front of them.
+    Shape2 = new Shape(this, QStringLiteral("Shape2"), 9120, 240, 1575, 4815);
+    Shape2->setFill(PaleCyan);
+    Shape2->setAccessibleName(QStringLiteral("Explanation panel"));
+    Shape1 = new Shape(this, QStringLiteral("Shape1"), 9120, 5160, 1575, 1815);
+    Shape1->setAccessibleName(QStringLiteral("Counter frame"));
+
+    hsb_speed = new HScrollBar(this, QStringLiteral("hsb_speed"), QStringLiteral("Pause interval"),
+                               360, 6360, 1095, 255);
+    hsb_speed->setRange(0, 1000, 10, 100);
+    hsb_speed->setValue(1000);
+    hsb_speed->setFocusPolicy(Qt::StrongFocus);
+
+    cmd_ratio = button(this, "cmd_ratio", QStringLiteral("Enter ratio"), 1680);
+    cmd_finish = button(this, "cmd_finish", QStringLiteral("Finish"), 4080);
+    cmd_exit = button(this, "cmd_exit", QStringLiteral("EXIT"), 4680);
+    cmd_exit->setGraphical(Red);
+    cmd_print = button(this, "cmd_print", QStringLiteral("Print"), 3480);
+    // Printing is offered to no one: the button stays unavailable for good.
+    cmd_print->setEnabled(false);
+    cmd_pause = button(this, "cmd_pause", QStringLiteral("Pause"), 2880);
+    cmd_iter = button(this, "cmd_iter", QStringLiteral("Start iteration"), 2280);
+    cmd_vert = button(this, "cmd_vert", QStringLiteral("Enter number of vertices"), 840, 615);
+    cmd_cls = button(this, "cmd_cls", QStringLiteral("Clear Screen"), 240);
+
+    // An unused area from the design; it lies behind the drawing area's top edge.
+    CommonDialog1 = new PictureBox(this, QStringLiteral("CommonDialog1"),
+                                   QStringLiteral("Dialog area"), 3480, 0, 1200, 480);
+    CommonDialog1->setFocusPolicy(Qt::TabFocus);
+
+    pb_screen = new PictureBox(this, QStringLiteral("pb_screen"), QStringLiteral("Drawing area"),
+                               2040, 240, 6800, 6800);
+    // One unit a pixel, y upwards, the polygon's centre in the middle of the area.
+    pb_screen->setScale(-225, 225, 6740 / TwipsPerPixel, -6740 / TwipsPerPixel);
+    pb_screen->setAutoRedraw(true);
+    pb_screen->setBackColor(SysWindowBackground);
+    pb_screen->setForeColor(Black);
+    pb_screen->setFocusPolicy(Qt::TabFocus);
+
+    lbl_para4 =
+        explanation(this, "lbl_para4",
+                    QStringLiteral("(d) Repeat steps        (b) and (c) indefinitely"), 4200, 735);
+    Label1 = explanation(this, "Label1",
+                         QStringLiteral("(c) To find the next point: divide the distance from the "
+                                        "previous point to the chosen vertex in the ratio you "
+                                        "have chosen."),
+                         2760, 1335);
+    lbl_para3 =
+        explanation(this, "lbl_para3", QStringLiteral("(b) Choose a vertex at random."), 2280, 495);
+    lbl_para2 = explanation(
+        this, "lbl_para2", QStringLiteral("(a) Choose a starting point at random (on the screen)."),
+        1320, 855);
+    lbl_para1 =
+        explanation(this, "lbl_para1",
+                    QStringLiteral("The iterative process consists of the following:"), 360, 855);
+    lbl_para1->setForeColor(Red);
+    lbl_para1->setFont(smallFont(true));
+
+    lbl_iters =
+        new Label(this, QStringLiteral("lbl_iters"), QStringLiteral("0"), 9240, 6360, 1335, 375);
+    lbl_iters->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lbl_iters->setForeColor(Blue);
+    lbl_iters->setBackColor(SysHighlightText);
+    lbl_iters->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 13.5, true));
+
+    lbl_title = new Label(this, QStringLiteral("lbl_title"),
+                          QStringLiteral(" Number of iterations   so far:"), 9240, 5400, 1335, 975);
+    lbl_title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lbl_title->setForeColor(Blue);
+    lbl_title->setBackColor(SysActiveTitle);
+    lbl_title->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 12));
+
+    lbl_int = new Label(this, QStringLiteral("lbl_int"), QStringLiteral("    0             1"), 360,
+                        6720, 1095, 255);
+    // The scale's two marks must stay on one line, under the ends of the speed bar.
+    lbl_int->setWordWrap(false);
+    lbl_int->setFont(smallFont());
+    lbl_int->setBackColor(SysTooltipBackground);
+
+    lbl_pause = new Label(this, QStringLiteral("lbl_pause"), QStringLiteral("Pause Inteval (sec)"),
+                          360, 5760, 1095, 495);
+    lbl_pause->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lbl_pause->setFont(smallFont());
+    lbl_pause->setBackColor(SysTooltipBackground);
+
+    // Controls whose text changes keep their place and size: a label or button that could
+    // resize asks its window for a new layout at every change, and the frame's sub-window
+    // then measures the caption again, which would cost more than plotting the point.
+    for (QWidget* changing : {static_cast<QWidget*>(lbl_iters), static_cast<QWidget*>(lbl_pause),
+                              static_cast<QWidget*>(cmd_pause)})
+        changing->setFixedSize(changing->size());
+
+    CommonDialog1->lower();
+    Shape1->lower();
+    Shape2->lower();
+
+    // Tab order by the design's tab indexes; labels and frames take no focus.
+    const QList<QWidget*> order{pb_screen,  cmd_cls,  cmd_vert,  cmd_iter,  cmd_pause,    cmd_print,
+                                cmd_finish, cmd_exit, cmd_ratio, hsb_speed, CommonDialog1};
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void Sierpinski::buildMenus() {
+    menu_window = addMenu(QStringLiteral("menu_window"), QStringLiteral("&Window"));
+    menu_window->setAccessibleName(QStringLiteral("Window"));
+    setWindowListMenu(menu_window);
+    menu_log = addMenuItem(menu_window, QStringLiteral("menu_log"),
+                           QStringLiteral("&Logistic Mapping: y = kx(1 - x)"));
+    menu_sierp =
+        addMenuItem(menu_window, QStringLiteral("menu_sierp"), QStringLiteral("&Sierpinski Sieve"));
+
+    help_help = addMenu(QStringLiteral("help_help"), QStringLiteral("&Help"));
+    help_help->setAccessibleName(QStringLiteral("Help"));
+    QAction* background = addMenuItem(help_help, QStringLiteral("hlp_bck"),
+                                      QStringLiteral("&Mathematical Background"));
+    background->setProperty("Index", 9);
+    hlp_bck.insert(9, background);
+    seaparator = help_help->addSeparator();
+    seaparator->setObjectName(QStringLiteral("seaparator"));
+    hlp_cls = addMenuItem(help_help, QStringLiteral("hlp_cls"), QStringLiteral("&Clear Screen"));
+    hlp_vert = addMenuItem(help_help, QStringLiteral("hlp_vert"),
+                           QStringLiteral("Enter number of &vertices"));
+    hlp_ratio = addMenuItem(help_help, QStringLiteral("hlp_ratio"), QStringLiteral("Enter &ratio"));
+    hlp_iter =
+        addMenuItem(help_help, QStringLiteral("hlp_iter"), QStringLiteral("Start &iteration"));
+    hlp_pause = addMenuItem(help_help, QStringLiteral("hlp_pause"), QStringLiteral("&Pause"));
+    hlp_print = addMenuItem(help_help, QStringLiteral("hlp_print"), QStringLiteral("Pri&nt"));
+    hlp_finish = addMenuItem(help_help, QStringLiteral("hlp_finish"), QStringLiteral("&Finish"));
+    hlp_speed = addMenuItem(help_help, QStringLiteral("hlp_speed"), QStringLiteral("&Speed"));
+    seperator = help_help->addSeparator();
+    seperator->setObjectName(QStringLiteral("seperator"));
+    hlp_About = addMenuItem(help_help, QStringLiteral("hlp_About"), QStringLiteral("&About Zelta"));
+}
+
+void Sierpinski::connectHandlers() {
+    on(hsb_speed, &QScrollBar::valueChanged, [this] { hsb_speed_Change(); });
+    on(cmd_ratio, &QPushButton::clicked, [this] { cmd_ratio_Click(); });
+    on(cmd_finish, &QPushButton::clicked, [this] { cmd_finish_Click(); });
+    on(cmd_exit, &QPushButton::clicked, [this] { cmd_exit_Click(); });
+    on(cmd_print, &QPushButton::clicked, [this] { cmd_print_Click(); });
+    on(cmd_pause, &QPushButton::clicked, [this] { cmd_pause_Click(); });
+    on(cmd_iter, &QPushButton::clicked, [this] { cmd_iter_Click(); });
+    on(cmd_vert, &QPushButton::clicked, [this] { cmd_vert_Click(); });
+    on(cmd_cls, &QPushButton::clicked, [this] { cmd_cls_Click(); });
+
+    on(menu_log, &QAction::triggered, [this] { menu_log_Click(); });
+    on(menu_sierp, &QAction::triggered, [this] { menu_sierp_Click(); });
+    for (auto it = hlp_bck.cbegin(); it != hlp_bck.cend(); ++it) {
+        const int index = it.key();
+        on(it.value(), &QAction::triggered, [this, index] { hlp_bck_Click(index); });
+    }
+    on(hlp_cls, &QAction::triggered, [this] { hlp_cls_Click(); });
+    on(hlp_vert, &QAction::triggered, [this] { hlp_vert_Click(); });
+    on(hlp_ratio, &QAction::triggered, [this] { hlp_ratio_Click(); });
+    on(hlp_iter, &QAction::triggered, [this] { hlp_iter_Click(); });
+    on(hlp_pause, &QAction::triggered, [this] { hlp_pause_Click(); });
+    on(hlp_print, &QAction::triggered, [this] { hlp_print_Click(); });
+    on(hlp_finish, &QAction::triggered, [this] { hlp_finish_Click(); });
+    on(hlp_speed, &QAction::triggered, [this] { hlp_speed_Click(); });
+    on(hlp_About, &QAction::triggered, [this] { hlp_About_Click(); });
 }
 
 void Sierpinski::Form_Load() {
@@ -22,4 +234,24 @@ void Sierpinski::Form_Load() {
     setLeftTw(0);
     setState(Maximised);
     Show();
+    carryon = true;
+    pi = std::atan(1.0) * 4;
+    NL = QStringLiteral("\r\n");
+    capt = Value::text(QStringLiteral("v"));
+    capt1 = Value::text(QStringLiteral("r"));
+    ratio = 0.5f;
+    vert = Value::integer(3);
+    hsb_speed->setValue(0);
+    lbl_pause->setCaption(QStringLiteral("Pause interval 0.00 sec"));
+}
+
+void Sierpinski::stopRuns() {
+    // As Finish does: the loop leaves at its next look at the flags, paused or not.
+    fin = Value::boolean(true);
+    carryon = true;
+}
+
+QString Sierpinski::runCaption() const {
+    return QStringLiteral("Sierpinski Sieve: ") + capt.toText() +
+           QStringLiteral(" vertices:  ratio = ") + capt1.toText();
 }
