@@ -94,8 +94,12 @@ void Runtime::hide(const QString& name) {
 void Runtime::unload(const QString& name) {
     QPointer<Form> f = loaded_.take(name);
     if (!f) return;
+    // A frame unloads its children from inside its own unload: the program is over
+    // once, when the outermost unload finds nothing loaded.
+    ++unloading_;
     f->beginUnload();
-    if (!anyLoaded()) emit allUnloaded();
+    --unloading_;
+    if (unloading_ == 0 && !anyLoaded()) emit allUnloaded();
 }
 
 void Runtime::end() {

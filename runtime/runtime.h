@@ -94,6 +94,7 @@ class Runtime : public QObject {
     QHash<QString, Factory> factories_;
     QHash<QString, QPointer<Form>> loaded_;
     std::function<void()> yieldHook_;
+    int unloading_ = 0;
     bool ended_ = false;
 };
 
