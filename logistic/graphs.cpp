@@ -19,13 +19,7 @@ void logistic::draw_graphs(const Value& kValue) {
 }
 
 void logistic::cmd_draw_Click() {
-    if (capt != QLatin1String("k")) {
-        const NumberRead typed = readNumber(capt);
-        if (compareText(capt, QStringLiteral("0")) > 0 && typed.ok)
-            k = Value::real(typed.value);
-        else
-            capt = QStringLiteral("k");
-    }
+    if (capt != QLatin1String("k")) takeKText();
     setTypedKCaption();
     draw_graphs(k);
 }

@@ -105,6 +105,9 @@ class logistic : public zr::Form {
     void connectHandlers();
     // The caption as the k entry and Draw graphs write it: k as typed.
     void setTypedKCaption();
+    // Takes the k text into k when it passes the comparison with "0"; otherwise the text
+    // becomes the placeholder "k" and k keeps its value.
+    void takeKText();
     // A listing line: the value at column 0, its step number at column 15.
     void listLine(const zr::Value& value, qint64 number);
     // The six controls a run disables and only Finish enables again.

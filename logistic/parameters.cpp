@@ -23,6 +23,11 @@ void logistic::setTypedKCaption() {
 void logistic::cmd_k_Click() {
     if (capt == QLatin1String("k")) capt = QStringLiteral("3.0");
     capt = rt().inputBox(QStringLiteral("Enter the value of k: 0 < k < 4"), InputTitle, capt);
+    takeKText();
+    setTypedKCaption();
+}
+
+void logistic::takeKText() {
     // Only the first characters are tested: a text from "0." on passes, one starting with
     // a blank, a sign or a point does not. A number too large to hold is refused too.
     const NumberRead typed = readNumber(capt);
@@ -30,7 +35,6 @@ void logistic::cmd_k_Click() {
         k = Value::real(typed.value);
     else
         capt = QStringLiteral("k");
-    setTypedKCaption();
 }
 
 void logistic::cmd_x0_Click() {
