@@ -16,6 +16,10 @@ class TestAccessibility : public QObject {
     Q_OBJECT
   private slots:
     void everyControlAndMenuItemIsNamed();
+    void pictureAreasAndScrollBarsHaveDescriptiveNames_data();
+    void pictureAreasAndScrollBarsHaveDescriptiveNames();
+    void tabOrderFollowsTheDesign_data();
+    void tabOrderFollowsTheDesign();
 };
 
 // Shapes and lines only decorate; everything else a user can see or use is a control.
@@ -53,8 +57,16 @@ static QStringList unnamed(Form* form) {
         const QString where = form->objectName() + "/" + w->objectName();
         if (w->objectName().isEmpty()) faults << form->objectName() + ": a control without a name";
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
-            faults << where + ": no accessible name";
+        const QString name = a ? a->text(QAccessible::Name) : QString();
+        if (name.trimmed().isEmpty()) faults << where + ": no accessible name";
+        // Buttons and labels are found by what they say.
+        QString caption;
+        if (auto* b = qobject_cast<CommandButton*>(w))
+            caption = QString(b->text()).remove(QLatin1Char('&')).simplified();
+        else if (auto* l = qobject_cast<Label*>(w))
+            caption = l->text().simplified();
+        if (!caption.isEmpty() && name.simplified() != caption)
+            faults << where + ": named \"" + name + "\", not by its caption";
     }
     for (QMenu* menu : form->menus())
         namesInMenu(menu, form->objectName(), faults);
@@ -79,6 +91,78 @@ void TestAccessibility::everyControlAndMenuItemIsNamed() {
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     QVERIFY(checked >= 5);
+}
+
+void TestAccessibility::pictureAreasAndScrollBarsHaveDescriptiveNames_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("sieve drawing") << "Sierpinski"
+                                   << "pb_screen"
+                                   << "Drawing area";
+    QTest::newRow("sieve speed") << "Sierpinski"
+                                 << "hsb_speed"
+                                 << "Pause interval";
+    QTest::newRow("graph screen") << "logistic"
+                                  << "pb_graph"
+                                  << "Graph screen";
+    QTest::newRow("values screen") << "logistic"
+                                   << "pb_values"
+                                   << "Values screen";
+    QTest::newRow("logistic speed") << "logistic"
+                                    << "hsb_speed"
+                                    << "Pause interval";
+    QTest::newRow("x0 bar") << "logistic"
+                            << "hsb_x0"
+                            << "Starting value x0";
+}
+
+void TestAccessibility::pictureAreasAndScrollBarsHaveDescriptiveNames() {
+    QFETCH(QString, form);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    TestProgram p;
+    p.start();
+    auto* w = p.rt->form(form)->findChild<QWidget*>(control);
+    QVERIFY(w);
+    QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), name);
+}
+
+void TestAccessibility::tabOrderFollowsTheDesign_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("chooser") << "intro" << QStringList{"cmd_logistic", "cmd_sierp", "cmd_exit"};
+    QTest::newRow("sieve") << "Sierpinski"
+                           << QStringList{"pb_screen", "cmd_cls",   "cmd_vert",     "cmd_iter",
+                                          "cmd_pause", "cmd_print", "cmd_finish",   "cmd_exit",
+                                          "cmd_ratio", "hsb_speed", "CommonDialog1"};
+    QTest::newRow("logistic") << "logistic"
+                              << QStringList{"pb_graph",   "cmd_clear", "cmd_k",     "cmd_draw",
+                                             "cmd_x0",     "cmd_start", "cmd_pause", "cmd_tidy",
+                                             "cmd_finish", "cmd_exit",  "hsb_speed", "hsb_x0",
+                                             "pb_values"};
+    QTest::newRow("about") << "frmAbout" << QStringList{"cmdOK", "cmdSysInfo"};
+}
+
+// Tab moves through the window's controls that take the focus in the design's order and
+// comes back round to the first.
+void TestAccessibility::tabOrderFollowsTheDesign() {
+    QFETCH(QString, form);
+    QFETCH(QStringList, order);
+    TestProgram p;
+    p.start();
+    Form* f = p.rt->form(form);
+    QVERIFY(f);
+    auto* first = f->findChild<QWidget*>(order.first());
+    QVERIFY(first);
+    QStringList visited;
+    QWidget* w = first;
+    do {
+        if (owner(w) == f && isControl(w) && (w->focusPolicy() & Qt::TabFocus))
+            visited << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != first && visited.size() <= order.size());
+    QCOMPARE(visited, order);
 }
 
 QTEST_MAIN(TestAccessibility)
