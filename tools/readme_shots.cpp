@@ -14,8 +14,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QHash>
 #include <QImage>
 #include <QPixmap>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -26,12 +28,30 @@ namespace {
 QString outDir;
 bool allWritten = true;
 
-// Keeps the pictures small: a palette of at most 256 colours, no dithering (the windows
-// use few colours, and dithering would speckle the flat areas), strongest compression.
+// The 256 colours the picture uses most, the flat faces of the windows among them.
+QVector<QRgb> commonColours(const QImage& image) {
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    QVector<QPair<int, QRgb>> ranked;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        ranked.append({-it.value(), it.key()});
+    std::sort(ranked.begin(), ranked.end());
+    QVector<QRgb> table;
+    for (int i = 0; i < ranked.size() && i < 256; ++i)
+        table.append(ranked[i].second);
+    return table;
+}
+
+// Keeps the pictures small: a palette of the 256 commonest colours, no dithering (the
+// windows use few colours, and dithering would speckle the flat areas), strongest
+// compression.
 void save(QWidget* window, const char* name) {
     QApplication::processEvents();
-    const QImage shot = window->grab().toImage().convertToFormat(
-        QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    const QImage full = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shot = full.convertToFormat(QImage::Format_Indexed8, commonColours(full),
+                                             Qt::ThresholdDither | Qt::AvoidDither);
     const QString path = outDir + QLatin1Char('/') + QLatin1String(name) + ".png";
     if (!shot.save(path, "PNG", 0)) {
         std::fprintf(stderr, "readme_shots: could not write %s\n", qPrintable(path));
