@@ -12,16 +12,6 @@
 
 using namespace zr;
 
-class TestAccessibility : public QObject {
-    Q_OBJECT
-  private slots:
-    void everyControlAndMenuItemIsNamed();
-    void pictureAreasAndScrollBarsHaveDescriptiveNames_data();
-    void pictureAreasAndScrollBarsHaveDescriptiveNames();
-    void tabOrderFollowsTheDesign_data();
-    void tabOrderFollowsTheDesign();
-};
-
 // Shapes and lines only decorate; everything else a user can see or use is a control.
 static bool isControl(QWidget* w) {
     return qobject_cast<CommandButton*>(w) || qobject_cast<Label*>(w) ||
@@ -73,97 +63,78 @@ static QStringList unnamed(Form* form) {
     return faults;
 }
 
-void TestAccessibility::everyControlAndMenuItemIsNamed() {
-    TestProgram p;
-    QStringList faults;
-    int checked = 0;
-    // The splash only lives during the start-up wait.
-    p.scripted.clock.at(1.0, [&] {
-        faults << unnamed(p.rt->loadedForm(QStringLiteral("frmSplash")));
-        ++checked;
-    });
-    p.start();
-    for (const char* name : {"Zelta", "intro", "logistic", "Sierpinski", "frmAbout"}) {
-        Form* form = p.rt->form(QString::fromLatin1(name));
-        if (!form) continue;
-        faults << unnamed(form);
-        ++checked;
+class TestAccessibility : public QObject {
+    Q_OBJECT
+  private slots:
+    void everyControlAndMenuItemIsNamed() {
+        TestProgram p;
+        QStringList faults;
+        int checked = 0;
+        // The splash only lives during the start-up wait.
+        p.scripted.clock.at(1.0, [&] {
+            faults << unnamed(p.rt->loadedForm(QStringLiteral("frmSplash")));
+            ++checked;
+        });
+        p.start();
+        for (const char* name : {"Zelta", "intro", "logistic", "Sierpinski", "frmAbout"}) {
+            Form* form = p.rt->form(QString::fromLatin1(name));
+            if (!form) continue;
+            faults << unnamed(form);
+            ++checked;
+        }
+        // Areas and bars say nothing themselves: their names describe them.
+        const QList<QStringList> described{{"Sierpinski", "pb_screen", "Drawing area"},
+                                           {"Sierpinski", "hsb_speed", "Pause interval"},
+                                           {"logistic", "pb_graph", "Graph screen"},
+                                           {"logistic", "pb_values", "Values screen"},
+                                           {"logistic", "hsb_speed", "Pause interval"},
+                                           {"logistic", "hsb_x0", "Starting value x0"}};
+        for (const QStringList& d : described) {
+            auto* w = p.rt->form(d[0])->findChild<QWidget*>(d[1]);
+            QVERIFY2(w, qPrintable(d[1]));
+            QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), d[2]);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+        QVERIFY(checked >= 5);
     }
-    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
-    QVERIFY(checked >= 5);
-}
 
-void TestAccessibility::pictureAreasAndScrollBarsHaveDescriptiveNames_data() {
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("sieve drawing") << "Sierpinski"
-                                   << "pb_screen"
-                                   << "Drawing area";
-    QTest::newRow("sieve speed") << "Sierpinski"
-                                 << "hsb_speed"
-                                 << "Pause interval";
-    QTest::newRow("graph screen") << "logistic"
-                                  << "pb_graph"
-                                  << "Graph screen";
-    QTest::newRow("values screen") << "logistic"
-                                   << "pb_values"
-                                   << "Values screen";
-    QTest::newRow("logistic speed") << "logistic"
-                                    << "hsb_speed"
-                                    << "Pause interval";
-    QTest::newRow("x0 bar") << "logistic"
-                            << "hsb_x0"
-                            << "Starting value x0";
-}
+    void tabOrderFollowsTheDesign_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("chooser") << "intro" << QStringList{"cmd_logistic", "cmd_sierp", "cmd_exit"};
+        QTest::newRow("sieve") << "Sierpinski"
+                               << QStringList{"pb_screen", "cmd_cls",   "cmd_vert",     "cmd_iter",
+                                              "cmd_pause", "cmd_print", "cmd_finish",   "cmd_exit",
+                                              "cmd_ratio", "hsb_speed", "CommonDialog1"};
+        QTest::newRow("logistic") << "logistic"
+                                  << QStringList{"pb_graph",   "cmd_clear", "cmd_k",     "cmd_draw",
+                                                 "cmd_x0",     "cmd_start", "cmd_pause", "cmd_tidy",
+                                                 "cmd_finish", "cmd_exit",  "hsb_speed", "hsb_x0",
+                                                 "pb_values"};
+        QTest::newRow("about") << "frmAbout" << QStringList{"cmdOK", "cmdSysInfo"};
+    }
 
-void TestAccessibility::pictureAreasAndScrollBarsHaveDescriptiveNames() {
-    QFETCH(QString, form);
-    QFETCH(QString, control);
-    QFETCH(QString, name);
-    TestProgram p;
-    p.start();
-    auto* w = p.rt->form(form)->findChild<QWidget*>(control);
-    QVERIFY(w);
-    QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), name);
-}
-
-void TestAccessibility::tabOrderFollowsTheDesign_data() {
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QStringList>("order");
-    QTest::newRow("chooser") << "intro" << QStringList{"cmd_logistic", "cmd_sierp", "cmd_exit"};
-    QTest::newRow("sieve") << "Sierpinski"
-                           << QStringList{"pb_screen", "cmd_cls",   "cmd_vert",     "cmd_iter",
-                                          "cmd_pause", "cmd_print", "cmd_finish",   "cmd_exit",
-                                          "cmd_ratio", "hsb_speed", "CommonDialog1"};
-    QTest::newRow("logistic") << "logistic"
-                              << QStringList{"pb_graph",   "cmd_clear", "cmd_k",     "cmd_draw",
-                                             "cmd_x0",     "cmd_start", "cmd_pause", "cmd_tidy",
-                                             "cmd_finish", "cmd_exit",  "hsb_speed", "hsb_x0",
-                                             "pb_values"};
-    QTest::newRow("about") << "frmAbout" << QStringList{"cmdOK", "cmdSysInfo"};
-}
-
-// Tab moves through the window's controls that take the focus in the design's order and
-// comes back round to the first.
-void TestAccessibility::tabOrderFollowsTheDesign() {
-    QFETCH(QString, form);
-    QFETCH(QStringList, order);
-    TestProgram p;
-    p.start();
-    Form* f = p.rt->form(form);
-    QVERIFY(f);
-    auto* first = f->findChild<QWidget*>(order.first());
-    QVERIFY(first);
-    QStringList visited;
-    QWidget* w = first;
-    do {
-        if (owner(w) == f && isControl(w) && (w->focusPolicy() & Qt::TabFocus))
-            visited << w->objectName();
-        w = w->nextInFocusChain();
-    } while (w != first && visited.size() <= order.size());
-    QCOMPARE(visited, order);
-}
+    // Tab moves through the window's controls that take the focus in the design's order and
+    // comes back round to the first.
+    void tabOrderFollowsTheDesign() {
+        QFETCH(QString, form);
+        QFETCH(QStringList, order);
+        TestProgram p;
+        p.start();
+        Form* f = p.rt->form(form);
+        QVERIFY(f);
+        auto* first = f->findChild<QWidget*>(order.first());
+        QVERIFY(first);
+        QStringList visited;
+        QWidget* w = first;
+        do {
+            if (owner(w) == f && isControl(w) && (w->focusPolicy() & Qt::TabFocus))
+                visited << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w != first && visited.size() <= order.size());
+        QCOMPARE(visited, order);
+    }
+};
 
 QTEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"
