@@ -81,9 +81,7 @@ class TestSieve : public QObject {
         QVERIFY(w->caption() == "Sierpinski's Sieve" && w->lbl_iters->text() == "0");
         QCOMPARE(w->lbl_pause->text(), QStringLiteral("Pause interval 0.00 sec"));
         QVERIFY(w->hsb_speed->value() == 0 && w->wait == 0 && !w->cmd_print->isEnabled());
-        QVERIFY(w->capt == Value::text("v") && w->capt1 == Value::text("r"));
-        QVERIFY(w->vert == Value::integer(3) && w->ratio == 0.5f && w->carryon);
-        QVERIFY(w->fin.isEmpty() && w->iters.isEmpty() && w->colour.isEmpty());
+        QVERIFY(w->carryon && w->fin.isEmpty() && w->iters.isEmpty());
         // Four vertices: a square standing on a corner, drawn through them.
         s.enter(w->cmd_vert, {"4"});
         for (const QPointF& p :
@@ -101,19 +99,7 @@ class TestSieve : public QObject {
         QCOMPARE(s.w->backColor(), Colour(SysButtonFace));
     }
 
-    void speedBarSetsFlashLength() {
-        Sieve s;
-        QStringList seconds{"0.00", "0.01", "0.25", "1.00"};
-        for (int value : {0, 10, 250, 1000}) { // ends, one small step, a quarter
-            s.w->hsb_speed->setValue(value);
-            QCOMPARE(s.w->lbl_pause->text(), "Pause interval " + seconds.takeFirst() + " sec");
-            const double before = s.p.scripted.clock.slept;
-            s.w->plot_new_point(10, 10, Green);
-            QCOMPARE(s.p.scripted.clock.slept - before, value / 1000.0);
-        }
-    }
-
-    void flashIsShownAndLeavesOnlyThePoint() {
+    void flashIsShownForItsTimeAndLeavesOnlyThePoint() {
         Sieve s;
         PictureBox* pb = s.w->pb_screen;
         s.enter(s.w->cmd_vert, {"5"});
@@ -137,6 +123,15 @@ class TestSieve : public QObject {
                 QCOMPARE(pb->image(), expected);
                 QVERIFY(pb->drawMode() == PictureBox::CopyPen && pb->drawWidth() == 1);
             }
+        }
+        // The speed bar sets how long the flash stays.
+        QStringList seconds{"0.00", "0.01", "0.25", "1.00"};
+        for (int value : {0, 10, 250, 1000}) { // ends, one small step, a quarter
+            s.w->hsb_speed->setValue(value);
+            QCOMPARE(s.w->lbl_pause->text(), "Pause interval " + seconds.takeFirst() + " sec");
+            const double before = s.p.scripted.clock.slept;
+            s.w->plot_new_point(10, 10, Green);
+            QCOMPARE(s.p.scripted.clock.slept - before, value / 1000.0);
         }
     }
 
@@ -253,44 +248,23 @@ class TestSieve : public QObject {
         QVERIFY(w->cmd_iter->isEnabled() && w->cmd_vert->isEnabled());
     }
 
-    void runNestsInAnotherWindowsYield() {
+    // Closing the frame during runs is in tst_together.
+    void closeBoxDuringRunEndsItAndReloads() {
         Sieve s;
-        int outer = 0;
-        bool running = false;
-        s.p.rt->setYieldHook([&] {
-            if (running && s.w->iters.toDouble() == 3) s.confirm(s.w->cmd_finish);
-            if (running || outer != 2) return;
-            running = true;
-            s.w->cmd_iter->click();
-            running = false;
+        QPointer<Sierpinski> w = s.w;
+        s.run([&](int n) {
+            if (n == 2) w->subWindow()->close();
+            QVERIFY(n <= 2);
         });
-        for (outer = 1; outer <= 4; ++outer) // another window's run, yielding after each step
-            s.p.rt->yield();
-        s.p.rt->setYieldHook({});
-        QVERIFY(outer == 5 && s.w->iters.toDouble() == 3);
-    }
-
-    void closingDuringRunEndsIt() {
-        for (bool frame : {false, true}) { // its close box, or the frame's
-            Sieve s;
-            QPointer<Sierpinski> w = s.w;
-            s.run([&](int n) {
-                if (n == 2 && frame) s.p.window<Zelta>(Zelta::Name)->close();
-                if (n == 2 && !frame) w->subWindow()->close();
-                QVERIFY(n <= 2);
-            });
-            QVERIFY(!s.p.rt->isLoaded(Sierpinski::Name) && s.p.rt->anyLoaded() == !frame);
-            if (frame) continue;
-            s.p.rt->show(Sierpinski::Name); // loaded afresh
-            auto* again = s.p.window<Sierpinski>(Sierpinski::Name);
-            QVERIFY(again && again != w && again->isShown() && again->lbl_iters->text() == "0");
-        }
+        QVERIFY(!s.p.rt->isLoaded(Sierpinski::Name) && s.p.rt->anyLoaded());
+        s.p.rt->show(Sierpinski::Name); // loaded afresh
+        auto* again = s.p.window<Sierpinski>(Sierpinski::Name);
+        QVERIFY(again && again != w && again->isShown() && again->lbl_iters->text() == "0");
     }
 
     void vertexEntries_data() {
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<double>("vertices");
-        QTest::newRow("five") << QStringList{"5"} << 5.0;
         QTest::newRow("kept as typed") << QStringList{"3.0"} << 3.0;
         QTest::newRow("text after") << QStringList{"5abc"} << 5.0;
         QTest::newRow("largest") << QStringList{"10000"} << 10000.0;
