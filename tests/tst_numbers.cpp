@@ -82,7 +82,8 @@ class TstNumbers : public QObject {
         QCOMPARE(comma, 2.0);
     }
 
-    void formatNumber_data() {
+    // A pattern of "" stands for the general form, "+" for the signed form.
+    void writeNumber_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<Precision>("precision");
@@ -99,41 +100,29 @@ class TstNumbers : public QObject {
             << 0.1 + 0.2 << "0.0000000000000000" << D << "0.3000000000000000";
         QTest::newRow("huge in full") << 1e300 << "0.0###" << D << "1" + QString(300, u'0') + ".0";
         QTest::newRow("minus infinity") << -kInf << "0.00" << D << "-Infinity";
+        QTest::newRow("general: single third") << 1.0 / 3 << "" << S << "0.33333334";
+        QTest::newRow("general: double third") << 1.0 / 3 << "" << D << "0.3333333333333333";
+        QTest::newRow("general: single eight digits") << 12345678.0 << "" << S << "1.2345678E+07";
+        QTest::newRow("general: double fifteen digits") << 1e14 << "" << D << "100000000000000";
+        QTest::newRow("general: small plain") << -0.0001 << "" << D << "-0.0001";
+        QTest::newRow("general: small exponent") << 1.5e-7 << "" << D << "1.5E-07";
+        QTest::newRow("general: negative zero") << -0.0 << "" << D << "0";
+        QTest::newRow("general: integer") << -32768.0 << "" << I << "-32768";
+        QTest::newRow("general: nan")
+            << std::numeric_limits<double>::quiet_NaN() << "" << D << "NaN";
+        QTest::newRow("signed: positive has a blank") << 0.5 << "+" << D << " 0.5";
+        QTest::newRow("signed: negative") << -2.0 << "+" << I << "-2";
+        QTest::newRow("signed: negative only as a double") << -1e-50 << "+" << S << " 0";
     }
-    void formatNumber() {
+    void writeNumber() {
         QFETCH(double, value);
         QFETCH(QString, pattern);
         QFETCH(Precision, precision);
         QFETCH(QString, expected);
-        QCOMPARE(zr::formatNumber(value, pattern, precision), expected);
-    }
-
-    void generalForm_data() {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<Precision>("precision");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("single third") << 1.0 / 3 << S << "0.33333334";
-        QTest::newRow("double third") << 1.0 / 3 << D << "0.3333333333333333";
-        QTest::newRow("single eight digits") << 12345678.0 << S << "1.2345678E+07";
-        QTest::newRow("double fifteen digits") << 1e14 << D << "100000000000000";
-        QTest::newRow("small plain") << -0.0001 << D << "-0.0001";
-        QTest::newRow("small exponent") << 1.5e-7 << D << "1.5E-07";
-        QTest::newRow("negative zero") << -0.0 << D << "0";
-        QTest::newRow("integer") << -32768.0 << I << "-32768";
-        QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << D << "NaN";
-    }
-    void generalForm() {
-        QFETCH(double, value);
-        QFETCH(Precision, precision);
-        QFETCH(QString, expected);
-        QCOMPARE(zr::generalForm(value, precision), expected);
-    }
-
-    void signedForm() {
-        QCOMPARE(zr::signedForm(1, I), " 1");
-        QCOMPARE(zr::signedForm(-2, I), "-2");
-        QCOMPARE(zr::signedForm(0.5, D), " 0.5");
-        QCOMPARE(zr::signedForm(-1e-50, S), " 0"); // negative only as a double
+        QCOMPARE(pattern.isEmpty() ? zr::generalForm(value, precision)
+                 : pattern == "+"  ? zr::signedForm(value, precision)
+                                   : zr::formatNumber(value, pattern, precision),
+                 expected);
     }
 
     void rounding_data() {
