@@ -86,23 +86,6 @@ class TestLogistic : public QObject {
         QVERIFY(w->hsb_speed->value() == 1000 && w->wait == 1000 && w->init == "0.5");
         QVERIFY(w->cmd_pause->caption() == "Pause" && w->subWindow()->isMaximized() && s.blank());
         QCOMPARE(s.runControls(), QList<bool>(6, true));
-        // The menu tree, depth first: each caption with its help context.
-        QStringList tree;
-        std::function<void(QMenu*)> walk = [&](QMenu* m) {
-            tree << m->title();
-            for (QAction* a : m->actions())
-                a->menu() ? walk(a->menu())
-                          : void(tree << a->text() + a->property("helpContextID").toString());
-        };
-        for (QMenu* m : w->menus())
-            walk(m);
-        QCOMPARE(tree.join('|'),
-                 QStringLiteral("&Window|&Logistic Mapping: y = kx(1 - x)|&Sierpinski Sieve|&Help|"
-                                "&Mathematical  Background13||&Screens|&Graph Screen (white) 11|"
-                                "&Iterations Screen (blue)12|&Command Buttons|&Clear Screens1|"
-                                "Enter &k2|&Draw Graphs3|Enter &x04|&Start Iteration5|&Pause6|"
-                                "&Tidy Up7|&Finish8|Scroll &Bars|&Pause Interval9|&x010||"
-                                "&About Zelta"));
         // The help items other than About do nothing.
         for (QAction* help : w->hlp_menu->findChildren<QAction*>())
             if (help->property("helpContextID").isValid()) help->trigger();
@@ -238,7 +221,8 @@ class TestLogistic : public QObject {
                 QVERIFY(rows.size() == 30 && rows.last().last() == "29" && last.x == 15);
                 QVERIFY(last.y + s.w->pb_values->textHeight() <= s.w->pb_values->scaleHeight());
             } else if (n == 31) {
-                QVERIFY(rows.size() == 30 && rows[0][1] == "1" && rows.last().last() == "30");
+                QVERIFY(rows.size() == 30 && rows.last().last() == "30");
+                QCOMPARE(rows[0], QStringList({"0.75", "1"})); // values move up with their steps
                 QCOMPARE(s.w->pb_values->shown().first().y, 0.0);
                 s.finish();
             }
