@@ -63,17 +63,17 @@ class TestStartup : public QObject {
         TestProgram p;
         p.start();
         auto* chooser = p.window<intro>(intro::Name);
-        Form* sieve = p.rt->loadedForm(QStringLiteral("Sierpinski"));
-        Form* logisticWindow = p.rt->loadedForm(QStringLiteral("logistic"));
+        Form* sieve = p.rt->loadedForm("Sierpinski");
+        Form* logisticWindow = p.rt->loadedForm("logistic");
         QTest::mouseClick(chooser->cmd_sierp, Qt::LeftButton);
         QVERIFY(!chooser->isShown() && sieve->isShown());
-        QCOMPARE(p.rt->loadedForm(QStringLiteral("Sierpinski")), sieve);
+        QCOMPARE(p.rt->loadedForm("Sierpinski"), sieve);
         sieve->Hide();
         chooser->Show();
         chooser->subWindow()->move(50, 60);
         QTest::mouseClick(chooser->cmd_logistic, Qt::LeftButton);
         QVERIFY(logisticWindow->isShown());
-        QCOMPARE(p.rt->loadedForm(QStringLiteral("logistic")), logisticWindow);
+        QCOMPARE(p.rt->loadedForm("logistic"), logisticWindow);
         // A chooser closed with its close box comes back loaded afresh, in its place.
         chooser->Show();
         chooser->subWindow()->close();
@@ -101,7 +101,7 @@ class TestStartup : public QObject {
             p.scripted.dialogs.answer(IDYES);
             QTest::mouseClick(chooser->cmd_exit, Qt::LeftButton);
         });
-        Form* sieve = p.rt->loadedForm(QStringLiteral("Sierpinski"));
+        Form* sieve = p.rt->loadedForm("Sierpinski");
         while (!sieve->isUnloaded() && yields < 1000)
             p.rt->yield();
         QVERIFY(p.scripted.ender.ended == 1 && yields == 3 && !p.rt->anyLoaded());
