@@ -101,17 +101,17 @@ class TestAccessibility : public QObject {
     void tabOrderFollowsTheDesign_data() {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("chooser") << "intro" << QStringList{"cmd_logistic", "cmd_sierp", "cmd_exit"};
-        QTest::newRow("sieve") << "Sierpinski"
-                               << QStringList{"pb_screen", "cmd_cls",   "cmd_vert",     "cmd_iter",
-                                              "cmd_pause", "cmd_print", "cmd_finish",   "cmd_exit",
-                                              "cmd_ratio", "hsb_speed", "CommonDialog1"};
-        QTest::newRow("logistic") << "logistic"
-                                  << QStringList{"pb_graph",   "cmd_clear", "cmd_k",     "cmd_draw",
-                                                 "cmd_x0",     "cmd_start", "cmd_pause", "cmd_tidy",
-                                                 "cmd_finish", "cmd_exit",  "hsb_speed", "hsb_x0",
-                                                 "pb_values"};
-        QTest::newRow("about") << "frmAbout" << QStringList{"cmdOK", "cmdSysInfo"};
+        const auto row = [](const char* name, const char* form, const char* order) {
+            QTest::newRow(name) << form << QString(order).split(' ');
+        };
+        row("chooser", "intro", "cmd_logistic cmd_sierp cmd_exit");
+        row("sieve", "Sierpinski",
+            "pb_screen cmd_cls cmd_vert cmd_iter cmd_pause cmd_print cmd_finish cmd_exit "
+            "cmd_ratio hsb_speed CommonDialog1");
+        row("logistic", "logistic",
+            "pb_graph cmd_clear cmd_k cmd_draw cmd_x0 cmd_start cmd_pause cmd_tidy cmd_finish "
+            "cmd_exit hsb_speed hsb_x0 pb_values");
+        row("about", "frmAbout", "cmdOK cmdSysInfo");
     }
 
     // Tab moves through the window's controls that take the focus in the design's order and
