@@ -69,8 +69,8 @@ class TestAbout : public QObject {
     void findsAndStartsTool_data() {
         QTest::addColumn<uint>("type"); // of the "PATH" value; 0: there is none
         QTest::addColumn<QByteArray>("path");
-        QTest::addColumn<QString>(
-            "folder"); // empty: none recorded; a "-" at its end: no tool in it
+        // folder: empty when none is recorded; a "-" at its end: no tool in it.
+        QTest::addColumn<QString>("folder");
         QTest::addColumn<bool>("startWorks");
         QTest::addColumn<QString>("started"); // empty: the message instead
         const QByteArray odd("C:\\Program Files\\Info Tool\\info.exe\" & del \"x");
