@@ -81,20 +81,12 @@ void logistic::cmd_start_Click() {
         ++n;
 
         interval_delay(wait);
-        rt().yield();
-        while (!carryon && !isUnloaded())
-            rt().idle(0.25);
+        yieldRun(carryon);
     }
 }
 
 void logistic::cmd_pause_Click() {
-    if (cmd_pause->caption() == QLatin1String("Pause")) {
-        carryon = false;
-        cmd_pause->setCaption(QStringLiteral("Continue"));
-    } else {
-        carryon = true;
-        cmd_pause->setCaption(QStringLiteral("Pause"));
-    }
+    carryon = togglePause(cmd_pause);
 }
 
 void logistic::hsb_speed_Change() {

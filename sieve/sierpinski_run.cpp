@@ -76,18 +76,10 @@ void Sierpinski::cmd_iter_Click() {
         lbl_iters->setCaption(signedForm(iters.toDouble(), iters.precision()));
         x = nextX;
         y = nextY;
-        rt().yield();
-        while (!carryon && !isUnloaded())
-            rt().idle(0.25);
+        yieldRun(carryon);
     }
 }
 
 void Sierpinski::cmd_pause_Click() {
-    if (cmd_pause->caption() == QLatin1String("Pause")) {
-        carryon = false;
-        cmd_pause->setCaption(QStringLiteral("Continue"));
-    } else {
-        carryon = true;
-        cmd_pause->setCaption(QStringLiteral("Pause"));
-    }
+    carryon = togglePause(cmd_pause);
 }
