@@ -1,12 +1,12 @@
 // Zelta: the logistic mapping and Sierpinski's sieve, step by step.
-#include "desktopkeystore.h"
-#include "logistic.h"
-#include "module1.h"
-#include "qtservices.h"
-#include "runtime.h"
-#include "sierpinski.h"
+#include "runtime/desktopkeystore.h"
+#include "logistic/logistic.h"
+#include "shell/module1.h"
+#include "runtime/qtservices.h"
+#include "runtime/runtime.h"
+#include "sieve/sierpinski.h"
 #ifdef _WIN32
-#include "winkeystore.h"
+#include "runtime/winkeystore.h"
 #endif
 
 #include <QApplication>

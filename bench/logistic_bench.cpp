@@ -1,12 +1,12 @@
 // How the logistic run performs on the real window: steps a second at no pause with the
 // whole listing rewritten every step, peak memory after few and after many steps, and the
 // processor time a paused run takes. Runs headless; the dialogs are scripted.
-#include "intro.h"
-#include "logistic.h"
-#include "module1.h"
-#include "qtservices.h"
-#include "scripted.h"
-#include "sierpinski.h"
+#include "shell/intro.h"
+#include "logistic/logistic.h"
+#include "shell/module1.h"
+#include "runtime/qtservices.h"
+#include "tests/support/scripted.h"
+#include "sieve/sierpinski.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -1,12 +1,12 @@
 // How fast the sieve plots and what it costs: the real window on the real clock, with
 // dialogs and chance scripted. Plots 100,000 points at pause interval 0, then pauses the
 // run for three seconds and measures the processor time used meanwhile.
-#include "intro.h"
-#include "logistic.h"
-#include "module1.h"
-#include "qtservices.h"
-#include "scripted.h"
-#include "sierpinski.h"
+#include "shell/intro.h"
+#include "logistic/logistic.h"
+#include "shell/module1.h"
+#include "runtime/qtservices.h"
+#include "tests/support/scripted.h"
+#include "sieve/sierpinski.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The graph screen: the diagonal and the parabola, and the three commands that draw or
 // wipe the screens.
-#include "logistic.h"
-#include "plotting.h"
+#include "logistic/logistic.h"
+#include "logistic/plotting.h"
 
 using namespace zr;
 

@@ -1,6 +1,6 @@
-#include "logistic.h"
+#include "logistic/logistic.h"
 
-#include "artwork.h"
+#include "shell/artwork.h"
 
 #include <QMenu>
 

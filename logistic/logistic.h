@@ -1,11 +1,11 @@
 // The logistic window: the graph screen, the cobweb run and the values listing.
 #pragma once
 
-#include "controls.h"
-#include "form.h"
-#include "picturebox.h"
-#include "value.h"
-#include "valuesscreen.h"
+#include "runtime/controls.h"
+#include "runtime/form.h"
+#include "runtime/picturebox.h"
+#include "runtime/value.h"
+#include "logistic/valuesscreen.h"
 
 #include <QList>
 

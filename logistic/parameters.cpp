@@ -1,5 +1,5 @@
 // Entering k and x0: two input boxes and the x0 scroll bar, each echoed in the caption.
-#include "logistic.h"
+#include "logistic/logistic.h"
 
 using namespace zr;
 

@@ -1,7 +1,7 @@
 // The iteration run: one long handler that steps the mapping, draws the cobweb and lists
 // the values, yielding to the window's events after every step.
-#include "logistic.h"
-#include "plotting.h"
+#include "logistic/logistic.h"
+#include "logistic/plotting.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "valuesscreen.h"
+#include "logistic/valuesscreen.h"
 
 #include <QFontMetrics>
 #include <QPaintEvent>

@@ -3,7 +3,7 @@
 // at once, and are gone once the screen is hidden.
 #pragma once
 
-#include "picturebox.h"
+#include "runtime/picturebox.h"
 
 #include <QHash>
 #include <QList>

@@ -2,7 +2,7 @@
 // name them: each one's objectName is its name, and it carries an accessible name.
 #pragma once
 
-#include "units.h"
+#include "runtime/units.h"
 
 #include <QFrame>
 #include <QImage>

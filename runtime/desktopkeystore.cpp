@@ -1,4 +1,4 @@
-#include "desktopkeystore.h"
+#include "runtime/desktopkeystore.h"
 
 #include <QFile>
 #include <QStandardPaths>

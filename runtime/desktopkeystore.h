@@ -3,7 +3,7 @@
 // as it is installed at the moment of the lookup. Read only; no GUI.
 #pragma once
 
-#include "services.h"
+#include "runtime/services.h"
 
 #include <QStringList>
 #include <functional>

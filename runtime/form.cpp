@@ -1,6 +1,6 @@
-#include "form.h"
+#include "runtime/form.h"
 
-#include "mdiform.h"
+#include "runtime/mdiform.h"
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>

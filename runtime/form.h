@@ -2,8 +2,8 @@
 // sub-window of the frame's client area, a top-level one stands alone on the desktop.
 #pragma once
 
-#include "runtime.h"
-#include "units.h"
+#include "runtime/runtime.h"
+#include "runtime/units.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "mdiform.h"
+#include "runtime/mdiform.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

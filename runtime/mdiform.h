@@ -2,7 +2,7 @@
 // whose menu bar shows the menus of the active child.
 #pragma once
 
-#include "form.h"
+#include "runtime/form.h"
 
 class QMdiArea;
 class QMenuBar;

@@ -1,4 +1,4 @@
-#include "picturebox.h"
+#include "runtime/picturebox.h"
 
 #include <QApplication>
 #include <QPaintEvent>

@@ -4,7 +4,7 @@
 // drawn shows at once and is lost when the area is hidden.
 #pragma once
 
-#include "units.h"
+#include "runtime/units.h"
 
 #include <QFrame>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "qtservices.h"
+#include "runtime/qtservices.h"
 
 #include <QApplication>
 #include <QFileInfo>

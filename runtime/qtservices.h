@@ -2,7 +2,7 @@
 // printer, the desktop's processes.
 #pragma once
 
-#include "services.h"
+#include "runtime/services.h"
 
 #include <memory>
 #include <random>

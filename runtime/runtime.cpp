@@ -1,7 +1,7 @@
-#include "runtime.h"
+#include "runtime/runtime.h"
 
-#include "form.h"
-#include "mdiform.h"
+#include "runtime/form.h"
+#include "runtime/mdiform.h"
 
 #include <QCoreApplication>
 

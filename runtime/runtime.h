@@ -1,7 +1,7 @@
 // The program's windows, addressed by name, and the services they share.
 #pragma once
 
-#include "services.h"
+#include "runtime/services.h"
 
 #include <QHash>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "units.h"
+#include "runtime/units.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "value.h"
+#include "runtime/value.h"
 
 #include <algorithm>
 #include <limits>

@@ -4,7 +4,7 @@
 // double precision depending on how its inputs were set. No GUI: tests link this directly.
 #pragma once
 
-#include "numbers.h"
+#include "runtime/numbers.h"
 
 #include <QString>
 #include <cstdint>

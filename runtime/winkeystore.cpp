@@ -1,4 +1,4 @@
-#include "winkeystore.h"
+#include "runtime/winkeystore.h"
 
 // After services.h: windows.h defines the registry's names (HKEY_LOCAL_MACHINE, REG_SZ,
 // ERROR_SUCCESS...) as macros, so below this line only the Win32 spellings are used.

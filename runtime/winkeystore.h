@@ -1,7 +1,7 @@
 // The key store on Windows: the system registry itself, through advapi32.
 #pragma once
 
-#include "services.h"
+#include "runtime/services.h"
 
 namespace zr {
 

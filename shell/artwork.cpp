@@ -1,4 +1,4 @@
-#include "artwork.h"
+#include "shell/artwork.h"
 
 #include <QPixmap>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "frmabout.h"
+#include "shell/frmabout.h"
 
-#include "artwork.h"
+#include "shell/artwork.h"
 
 #include <QKeyEvent>
 #include <QLabel>

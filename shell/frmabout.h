@@ -2,8 +2,8 @@
 // system's own information tool.
 #pragma once
 
-#include "controls.h"
-#include "form.h"
+#include "runtime/controls.h"
+#include "runtime/form.h"
 
 #include <array>
 #include <cstdint>

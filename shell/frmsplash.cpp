@@ -1,6 +1,6 @@
-#include "frmsplash.h"
+#include "shell/frmsplash.h"
 
-#include "artwork.h"
+#include "shell/artwork.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 // The splash: product name, version and a disclaimer, shown during the start-up wait.
 #pragma once
 
-#include "controls.h"
-#include "form.h"
+#include "runtime/controls.h"
+#include "runtime/form.h"
 
 class frmSplash : public zr::Form {
     Q_OBJECT

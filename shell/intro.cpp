@@ -1,6 +1,6 @@
-#include "intro.h"
+#include "shell/intro.h"
 
-#include "artwork.h"
+#include "shell/artwork.h"
 
 using namespace zr;
 

@@ -1,8 +1,8 @@
 // The chooser: opens one of the two programs, or ends the whole program.
 #pragma once
 
-#include "controls.h"
-#include "form.h"
+#include "runtime/controls.h"
+#include "runtime/form.h"
 
 class intro : public zr::Form {
     Q_OBJECT

@@ -1,11 +1,11 @@
-#include "module1.h"
+#include "shell/module1.h"
 
-#include "frmabout.h"
-#include "frmsplash.h"
-#include "intro.h"
-#include "zelta.h"
+#include "shell/frmabout.h"
+#include "shell/frmsplash.h"
+#include "shell/intro.h"
+#include "shell/zelta.h"
 
-#include "runtime.h"
+#include "runtime/runtime.h"
 
 namespace Module1 {
 

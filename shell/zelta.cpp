@@ -1,8 +1,8 @@
-#include "zelta.h"
+#include "shell/zelta.h"
 
-#include "frmsplash.h"
-#include "intro.h"
-#include "module1.h"
+#include "shell/frmsplash.h"
+#include "shell/intro.h"
+#include "shell/module1.h"
 
 Zelta::Zelta(zr::Runtime& rt) : zr::MdiForm(rt, Name) {
     setCaption(QStringLiteral("Zelta"));

@@ -1,7 +1,7 @@
 // The frame window: holds the chooser and the two program windows.
 #pragma once
 
-#include "mdiform.h"
+#include "runtime/mdiform.h"
 
 class Zelta : public zr::MdiForm {
     Q_OBJECT

@@ -1,7 +1,7 @@
 // The sieve window's layout, menus and start-up state.
-#include "sierpinski.h"
+#include "sieve/sierpinski.h"
 
-#include "artwork.h"
+#include "shell/artwork.h"
 
 #include <QAction>
 #include <QFontMetrics>

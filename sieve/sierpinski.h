@@ -3,10 +3,10 @@
 // set; every other handler steers it through the window-level flags.
 #pragma once
 
-#include "controls.h"
-#include "form.h"
-#include "picturebox.h"
-#include "value.h"
+#include "runtime/controls.h"
+#include "runtime/form.h"
+#include "runtime/picturebox.h"
+#include "runtime/value.h"
 
 #include <QMap>
 #include <cstdint>

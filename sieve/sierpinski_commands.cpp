@@ -1,6 +1,6 @@
 // The commands around a run: entering the polygon and the ratio, clearing, printing,
 // finishing and leaving the window.
-#include "sierpinski.h"
+#include "sieve/sierpinski.h"
 
 #include <QLatin1String>
 #include <cmath>

@@ -1,5 +1,5 @@
 // The random-vertex game: polygon geometry, the flashing point and the run itself.
-#include "sierpinski.h"
+#include "sieve/sierpinski.h"
 
 #include <array>
 #include <cmath>

@@ -1,7 +1,7 @@
 // The About box, its lookup of the system-information tool and the desktop's store.
-#include "desktopkeystore.h"
-#include "frmabout.h"
-#include "program.h"
+#include "runtime/desktopkeystore.h"
+#include "shell/frmabout.h"
+#include "tests/support/program.h"
 
 #include <QtTest>
 

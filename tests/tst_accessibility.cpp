@@ -1,14 +1,14 @@
 // Every control of every window can be found by name: by assistive technology through
 // its accessible name, by code and tests through its objectName.
-#include "program.h"
+#include "tests/support/program.h"
 
 #include <QAccessible>
 #include <QMenu>
 #include <QtTest>
 
-#include "controls.h"
-#include "form.h"
-#include "picturebox.h"
+#include "runtime/controls.h"
+#include "runtime/form.h"
+#include "runtime/picturebox.h"
 
 using namespace zr;
 

@@ -1,5 +1,5 @@
 // The picture area: scales, the exclusive-or flash, clipping and the text cursor.
-#include "picturebox.h"
+#include "runtime/picturebox.h"
 
 #include <QtTest>
 #include <cmath>

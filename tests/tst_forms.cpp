@@ -1,8 +1,8 @@
 // Windows by name: loading, showing, unloading, the frame's menus, and scroll bars.
-#include "controls.h"
-#include "form.h"
-#include "mdiform.h"
-#include "scripted.h"
+#include "runtime/controls.h"
+#include "runtime/form.h"
+#include "runtime/mdiform.h"
+#include "tests/support/scripted.h"
 
 #include <QMdiSubWindow>
 #include <QMenu>

@@ -1,7 +1,7 @@
 // The picture area on a screen that scales: the kept image has one device pixel per
 // screen pixel, so drawings stay sharp, and a point in scale units still lands on the same
 // logical pixel and is shown there. Run once at scale factor 1 and once at 2.
-#include "picturebox.h"
+#include "runtime/picturebox.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -1,9 +1,9 @@
 // Every way out of every run state, for both program windows: afterwards the window is in
 // the state that way leads to, no run loop goes on for a window that is gone, and the
 // program ends exactly when its last window goes.
-#include "intro.h"
-#include "program.h"
-#include "zelta.h"
+#include "shell/intro.h"
+#include "tests/support/program.h"
+#include "shell/zelta.h"
 
 #include <QMdiSubWindow>
 #include <QPointer>

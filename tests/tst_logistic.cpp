@@ -1,7 +1,7 @@
 // The logistic window: start-up state, graphs, entries, the run and the ways out of it.
-#include "intro.h"
-#include "program.h"
-#include "zelta.h"
+#include "shell/intro.h"
+#include "tests/support/program.h"
+#include "shell/zelta.h"
 
 #include <QMdiSubWindow>
 #include <QMenu>

@@ -1,7 +1,7 @@
 // Runs far longer than a user watches: the counters and the listing stay right past the
 // 16-bit limits, and a long sieve run holds no more memory than a short one.
-#include "intro.h"
-#include "program.h"
+#include "shell/intro.h"
+#include "tests/support/program.h"
 
 #include <QFile>
 #include <QtTest>

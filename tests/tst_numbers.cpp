@@ -1,7 +1,7 @@
 // Number services: reading, writing, rounding and comparing numbers, and the arithmetic of
 // window-level values whose kind decides single or double precision.
-#include "numbers.h"
-#include "value.h"
+#include "runtime/numbers.h"
+#include "runtime/value.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

@@ -1,8 +1,8 @@
 // The sieve window on scripted dialogs, clock and chance: geometry, the flash, the run and
 // its states, nesting, entries, printing and the shape the points settle on.
-#include "intro.h"
-#include "program.h"
-#include "zelta.h"
+#include "shell/intro.h"
+#include "tests/support/program.h"
+#include "shell/zelta.h"
 
 #include <QMdiSubWindow>
 #include <QtTest>

@@ -1,8 +1,8 @@
 // The start-up sequence, the splash and the chooser, on a scripted clock.
-#include "frmsplash.h"
-#include "intro.h"
-#include "program.h"
-#include "zelta.h"
+#include "shell/frmsplash.h"
+#include "shell/intro.h"
+#include "tests/support/program.h"
+#include "shell/zelta.h"
 
 #include <QMdiSubWindow>
 #include <QtTest>

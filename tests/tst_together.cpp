@@ -1,8 +1,8 @@
 // Both programs at once: a run of one window started inside the other's yield nests in
 // it, and closing everything while both run ends them both.
-#include "intro.h"
-#include "program.h"
-#include "zelta.h"
+#include "shell/intro.h"
+#include "tests/support/program.h"
+#include "shell/zelta.h"
 
 #include <QPointer>
 #include <QtTest>

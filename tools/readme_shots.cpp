@@ -2,15 +2,15 @@
 // time and chance, so every picture comes out the same each time it is taken.
 //   readme_shots OUTDIR
 // Run it on a real display (tools/screenshots.sh starts a virtual one).
-#include "frmabout.h"
-#include "frmsplash.h"
-#include "intro.h"
-#include "logistic.h"
-#include "module1.h"
-#include "runtime.h"
-#include "scripted.h"
-#include "sierpinski.h"
-#include "zelta.h"
+#include "shell/frmabout.h"
+#include "shell/frmsplash.h"
+#include "shell/intro.h"
+#include "logistic/logistic.h"
+#include "shell/module1.h"
+#include "runtime/runtime.h"
+#include "tests/support/scripted.h"
+#include "sieve/sierpinski.h"
+#include "shell/zelta.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // One entry handler fed any text through its input box, again and again on the same
 // window: afterwards the window's numbers stay in their ranges and its caption in one of
 // the forms the entries write. ZELTA_ENTRY picks the entry: 1 vertices, 2 ratio, 3 k, 4 x0.
-#include "intro.h"
-#include "program.h"
+#include "shell/intro.h"
+#include "tests/support/program.h"
 
 #include <QApplication>
 #include <cmath>

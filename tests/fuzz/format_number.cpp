@@ -1,6 +1,6 @@
 // Writing numbers: every pattern the windows use and the general form, for any value the
 // input's first eight bytes make (as a double, or as a single for single precision).
-#include "numbers.h"
+#include "runtime/numbers.h"
 
 #include <QRegularExpression>
 #include <cmath>

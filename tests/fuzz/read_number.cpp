@@ -1,6 +1,6 @@
 // Reading the leading number of any text: never reads past the text, and what it reads
 // is what the text says.
-#include "numbers.h"
+#include "runtime/numbers.h"
 
 #include <cmath>
 #include <cstdint>

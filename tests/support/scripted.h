@@ -2,8 +2,8 @@
 // with answers, typed texts, time and random numbers of their own choosing.
 #pragma once
 
-#include "runtime.h"
-#include "services.h"
+#include "runtime/runtime.h"
+#include "runtime/services.h"
 
 #include <QHash>
 #include <QList>

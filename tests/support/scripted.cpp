@@ -1,4 +1,4 @@
-#include "scripted.h"
+#include "tests/support/scripted.h"
 
 #include <QCoreApplication>
 #include <cmath>

@@ -3,11 +3,11 @@
 // program waits.
 #pragma once
 
-#include "logistic.h"
-#include "module1.h"
-#include "runtime.h"
-#include "scripted.h"
-#include "sierpinski.h"
+#include "logistic/logistic.h"
+#include "shell/module1.h"
+#include "runtime/runtime.h"
+#include "tests/support/scripted.h"
+#include "sieve/sierpinski.h"
 
 #include <QCoreApplication>
 #include <QEvent>
