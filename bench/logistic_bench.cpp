@@ -8,7 +8,9 @@
 #include "tests/support/scripted.h"
 #include "sieve/sierpinski.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QScrollBar>
 #include <cstdio>
 #include <sys/resource.h>
 
@@ -59,12 +61,15 @@ int main(int argc, char* argv[]) {
     Module1::Main(rt);
     clock.use = &real;
 
-    rt.loadedForm<intro>(intro::Name)->cmd_logistic->click();
-    auto* w = rt.loadedForm<logistic>(logistic::Name);
+    const auto control = [&rt](const QString& window, const char* name) {
+        return rt.loadedForm(window)->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    };
+    control(intro::Name, "cmd_logistic")->click();
+    zr::Form* w = rt.loadedForm(logistic::Name);
     scripted.dialogs.type(QStringLiteral("3.9"));
-    w->cmd_k->click();
-    w->cmd_draw->click();
-    w->hsb_speed->setValue(0);
+    control(logistic::Name, "cmd_k")->click();
+    control(logistic::Name, "cmd_draw")->click();
+    w->findChild<QScrollBar*>(QStringLiteral("hsb_speed"))->setValue(0);
 
     int yields = 0;
     long earlyKiB = 0;
@@ -76,7 +81,7 @@ int main(int argc, char* argv[]) {
         if (yields == Steps) {
             stepsTime = real.monotonic() - started;
             stepsCpu = processorSeconds() - startedCpu;
-            w->cmd_pause->click();
+            control(logistic::Name, "cmd_pause")->click();
         } else if (yields > Steps) {
             if (pausedAt < 0) {
                 pausedAt = real.monotonic();
@@ -84,13 +89,13 @@ int main(int argc, char* argv[]) {
             } else if (real.monotonic() - pausedAt >= PausedFor) {
                 pausedCpuUsed = processorSeconds() - pausedCpu;
                 scripted.dialogs.answer(zr::IDYES);
-                w->cmd_finish->click();
+                control(logistic::Name, "cmd_finish")->click();
             }
         }
     });
     started = real.monotonic();
     startedCpu = processorSeconds();
-    w->cmd_start->click();
+    control(logistic::Name, "cmd_start")->click();
     const double pausedTime = real.monotonic() - pausedAt;
 
     std::printf("steps:                   %d with k = 3.9, pause interval 0\n", Steps);

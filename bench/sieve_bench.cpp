@@ -8,6 +8,7 @@
 #include "tests/support/scripted.h"
 #include "sieve/sierpinski.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <cstdio>
@@ -70,8 +71,11 @@ int main(int argc, char* argv[]) {
     Module1::Main(rt);
     clock.startingUp = false;
 
-    rt.loadedForm<intro>(intro::Name)->cmd_sierp->click();
-    auto* sieve = rt.loadedForm<Sierpinski>(Sierpinski::Name);
+    const auto control = [&rt](const QString& window, const char* name) {
+        return rt.loadedForm(window)->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    };
+    control(intro::Name, "cmd_sierp")->click();
+    zr::Form* sieve = rt.loadedForm(Sierpinski::Name);
     if (!sieve || !sieve->isShown()) {
         std::fprintf(stderr, "the sieve window did not open\n");
         return 2;
@@ -80,14 +84,15 @@ int main(int argc, char* argv[]) {
     constexpr double Points = 100000;
     double runStart = 0, runSeconds = 0, rssAt10k = 0, rssAt100k = 0;
     double pauseStart = -1, pauseCpuStart = 0, pauseCpu = 0, pauseSeconds = 0;
+    int points = 0; // one point a step, one yield a step
     rt.setYieldHook([&] {
-        const double points = sieve->iters.toDouble();
+        ++points;
         if (pauseStart < 0) {
             if (points == 10000) rssAt10k = currentRssMiB();
             if (points < Points) return;
             runSeconds = clock.monotonic() - runStart;
             rssAt100k = currentRssMiB();
-            sieve->cmd_pause->click();
+            control(Sierpinski::Name, "cmd_pause")->click();
             pauseStart = clock.monotonic();
             pauseCpuStart = cpuSeconds();
             return;
@@ -97,10 +102,10 @@ int main(int argc, char* argv[]) {
         pauseSeconds = paused;
         pauseCpu = cpuSeconds() - pauseCpuStart;
         scripted.dialogs.answer(zr::IDYES);
-        sieve->cmd_finish->click();
+        control(Sierpinski::Name, "cmd_finish")->click();
     });
     runStart = clock.monotonic();
-    sieve->cmd_iter->click();
+    control(Sierpinski::Name, "cmd_iter")->click();
     rt.setYieldHook({});
 
     const double rate = Points / runSeconds;

@@ -1,7 +1,7 @@
 // The graph screen: the diagonal and the parabola, and the three commands that draw or
 // wipe the screens.
 #include "logistic/logistic.h"
-#include "logistic/plotting.h"
+#include "logistic/logisticmap.h"
 
 using namespace zr;
 
@@ -9,13 +9,8 @@ void logistic::draw_graphs(const Value& kValue) {
     pb_graph->line(0, 0, 1, 1, Red);
     // No length and no colour of its own: only the drawing position moves to the origin.
     pb_graph->line(0, 0, 0, 0);
-    // x summed in double: after the pass for 0.99 it is just above 1, so the curve has
-    // 100 points and stops short of (1, 0).
-    const double kd = kValue.toDouble();
-    for (double x = 0; x <= 1; x += 0.01) {
-        const double y = (kd * x) * (1 - x);
-        pb_graph->lineTo(plotting::coordinate(x), plotting::coordinate(y), Black);
-    }
+    for (const QPointF& p : logisticmap::parabola(kValue.toDouble()))
+        pb_graph->lineTo(p.x(), p.y(), Black);
 }
 
 void logistic::cmd_draw_Click() {

@@ -8,8 +8,6 @@ using namespace zr;
 
 namespace {
 constexpr Colour PaleGreen = 0xC0FFC0;
-const QString Sieve = QStringLiteral("Sierpinski");
-const QString Chooser = QStringLiteral("intro");
 
 // The text of a tick: "0", "0.1", ..., "0.9", "1.0".
 QString tickText(int tenths) {
@@ -23,11 +21,15 @@ void logistic::registerWindow(Runtime& rt) {
     rt.registerForm(Name, [](Runtime& r) { return new logistic(r); });
 }
 
-logistic::logistic(Runtime& rt) : Form(rt, Name, Kind::Child) {
+logistic::logistic(Runtime& rt)
+    : ProgramWindow(rt, Name, QStringLiteral("Do you want to finish with Logistic Mapping?"),
+                    QStringLiteral("0.0")) {
     setCaption(QStringLiteral("Logistic Mapping: y = kx(1 - x)"));
     setWindowIcon(artwork::cobwebIcon());
     resize(px(10905), px(7620));
     buildControls();
+    buildScrollBars();
+    buildLabels();
     buildMenus();
     connectHandlers();
 }
@@ -60,6 +62,18 @@ void logistic::buildControls() {
     cmd_exit->setGraphical(Red);
     cmd_exit->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
 
+    // The values screen: characters 120 twips across and 240 down, nothing kept.
+    pb_values = new ValuesScreen(this, QStringLiteral("pb_values"), QStringLiteral("Values screen"),
+                                 8040, 360, 2415, 6015);
+    pb_values->setAutoRedraw(false);
+    pb_values->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
+    pb_values->setScale(0, 0, (2415 - 60) / 120.0, (6015 - 60) / 240.0);
+    pb_values->setBackColor(Cyan);
+    pb_values->setForeColor(Red);
+    pb_values->setFocusPolicy(Qt::StrongFocus);
+}
+
+void logistic::buildScrollBars() {
     lbl_pause = new Label(this, QStringLiteral("lbl_pause"), QStringLiteral("Pause Interval (sec)"),
                           120, 5520, 1215, 495);
     lbl_pause->setBackColor(SysTooltipBackground);
@@ -86,16 +100,14 @@ void logistic::buildControls() {
     hsb_x0->setValue(0);
     hsb_x0->setFocusPolicy(Qt::StrongFocus);
 
-    // The values screen: characters 120 twips across and 240 down, nothing kept.
-    pb_values = new ValuesScreen(this, QStringLiteral("pb_values"), QStringLiteral("Values screen"),
-                                 8040, 360, 2415, 6015);
-    pb_values->setAutoRedraw(false);
-    pb_values->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
-    pb_values->setScale(0, 0, (2415 - 60) / 120.0, (6015 - 60) / 240.0);
-    pb_values->setBackColor(Cyan);
-    pb_values->setForeColor(Red);
-    pb_values->setFocusPolicy(Qt::StrongFocus);
+    const QList<QWidget*> tabOrder{pb_graph,  cmd_clear, cmd_k,    cmd_draw,   cmd_x0,
+                                   cmd_start, cmd_pause, cmd_tidy, cmd_finish, cmd_exit,
+                                   hsb_speed, hsb_x0,    pb_values};
+    for (int i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
 
+void logistic::buildLabels() {
     Label24 = new Label(this, QStringLiteral("Label24"), QStringLiteral("Value of x(n)"), 8040, 0,
                         1695, 255);
     Label25 = new Label(this, QStringLiteral("Label25"), QStringLiteral("n"), 9600, 0, 615, 255);
@@ -118,29 +130,16 @@ void logistic::buildControls() {
 
     Label1 = new Label(this, QStringLiteral("Label1"), QString(), 7680, 360, 1215, 195);
     Label1->setAccessibleName(QStringLiteral("Empty label"));
-
-    const QList<QWidget*> tabOrder{pb_graph,  cmd_clear, cmd_k,    cmd_draw,   cmd_x0,
-                                   cmd_start, cmd_pause, cmd_tidy, cmd_finish, cmd_exit,
-                                   hsb_speed, hsb_x0,    pb_values};
-    for (int i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 void logistic::buildMenus() {
-    menu_window = addMenu(QStringLiteral("menu_window"), QStringLiteral("&Window"));
-    setWindowListMenu(menu_window);
-    menu_log = addMenuItem(menu_window, QStringLiteral("menu_log"),
-                           QStringLiteral("&Logistic Mapping: y = kx(1 - x)"));
-    menu_sierp =
-        addMenuItem(menu_window, QStringLiteral("menu_sierp"), QStringLiteral("&Sierpinski Sieve"));
-
+    buildWindowMenu();
     // Each help item carries its help context number; nothing looks it up.
     const auto help = [this](QMenu* menu, const char* name, const char* caption, int context,
                              void (logistic::*handler)()) {
         QAction* item = addMenuItem(menu, QString::fromLatin1(name), QString::fromLatin1(caption));
         item->setProperty("helpContextID", context);
         on(item, &QAction::triggered, [this, handler] { (this->*handler)(); });
-        return item;
     };
     const auto separator = [](QMenu* menu, const char* name) {
         menu->addSeparator()->setObjectName(QString::fromLatin1(name));
@@ -167,34 +166,23 @@ void logistic::buildMenus() {
     help(bars, "hlp_interval", "&Pause Interval", 9, &logistic::hlp_interval_Click);
     help(bars, "hlp_hsb_x0", "&x0", 10, &logistic::hlp_hsb_x0_Click);
     separator(hlp_menu, "seperator");
-    hlp_About = addMenuItem(hlp_menu, QStringLiteral("hlp_About"), QStringLiteral("&About Zelta"));
+    addAboutItem(hlp_menu);
 }
 
 void logistic::connectHandlers() {
+    connectRunControls();
     on(cmd_clear, &QPushButton::clicked, [this] { cmd_clear_Click(); });
     on(cmd_k, &QPushButton::clicked, [this] { cmd_k_Click(); });
     on(cmd_draw, &QPushButton::clicked, [this] { cmd_draw_Click(); });
     on(cmd_x0, &QPushButton::clicked, [this] { cmd_x0_Click(); });
     on(cmd_start, &QPushButton::clicked, [this] { cmd_start_Click(); });
-    on(cmd_pause, &QPushButton::clicked, [this] { cmd_pause_Click(); });
     on(cmd_tidy, &QPushButton::clicked, [this] { cmd_tidy_Click(); });
-    on(cmd_finish, &QPushButton::clicked, [this] { cmd_finish_Click(); });
-    on(cmd_exit, &QPushButton::clicked, [this] { cmd_exit_Click(); });
-    on(hsb_speed, &QScrollBar::valueChanged, [this] { hsb_speed_Change(); });
     on(hsb_x0, &QScrollBar::valueChanged, [this] { hsb_x0_Change(); });
-    on(menu_log, &QAction::triggered, [this] { menu_log_Click(); });
-    on(menu_sierp, &QAction::triggered, [this] { menu_sierp_Click(); });
-    on(hlp_About, &QAction::triggered, [this] { hlp_About_Click(); });
 }
 
 void logistic::Form_Load() {
-    setTopTw(0);
-    setWidthTw(11000);
-    setHeightTw(7600);
-    setLeftTw(0);
     cmd_pause->setCaption(QStringLiteral("Pause"));
-    setState(Maximised);
-    Show();
+    placeAtLoad();
 
     k = Value::integer(3);
     capt = QStringLiteral("3.0");
@@ -210,12 +198,6 @@ void logistic::Form_Load() {
     setCaption(QStringLiteral("Logistic Mapping: y = kx(1 - x)"));
 }
 
-void logistic::stopRuns() {
-    // Closing the window ends a run as Finish does: the loop leaves its wait and stops.
-    fin = true;
-    carryon = true;
-}
-
 void logistic::setRunControlsEnabled(bool enabled) {
     for (QWidget* control : {static_cast<QWidget*>(cmd_clear), static_cast<QWidget*>(cmd_draw),
                              static_cast<QWidget*>(cmd_k), static_cast<QWidget*>(cmd_x0),
@@ -223,41 +205,7 @@ void logistic::setRunControlsEnabled(bool enabled) {
         control->setEnabled(enabled);
 }
 
-void logistic::cmd_finish_Click() {
-    if (rt().msgBox(QStringLiteral("Do you want to finish this iteration?"), MB_YESNO | MB_QUESTION,
-                    QStringLiteral("Finish")) != IDYES)
-        return;
-    fin = true;
-    setRunControlsEnabled(true);
-    carryon = true;
-    cmd_pause->setCaption(QStringLiteral("Pause"));
+void logistic::resetScreens() {
     pb_graph->cls();
     pb_values->cls();
-}
-
-void logistic::cmd_exit_Click() {
-    if (rt().msgBox(QStringLiteral("Do you want to finish with Logistic Mapping?"),
-                    MB_YESNO | MB_QUESTION, QStringLiteral("Exit")) != IDYES)
-        return;
-    pb_graph->cls();
-    pb_values->cls();
-    // A paused run stays paused: it ends once Continue or Finish lets it reach its test.
-    fin = true;
-    Hide();
-    rt().show(Chooser);
-}
-
-void logistic::menu_log_Click() {
-    rt().hide(Sieve);
-    rt().show(Name);
-}
-
-void logistic::menu_sierp_Click() {
-    // A run of this window goes on stepping while it is hidden.
-    rt().hide(Name);
-    rt().show(Sieve);
-}
-
-void logistic::hlp_About_Click() {
-    rt().show(QStringLiteral("frmAbout"));
 }

@@ -33,13 +33,7 @@ const ValuesScreen::Layout& ValuesScreen::laidOut(const QString& text) {
 void ValuesScreen::print(const QString& text, bool endLine) {
     const double x = currentX(), y = currentY();
     const int width = laidOut(text).advance;
-    if (endLine) {
-        setCurrentX(scaleLeft());
-        setCurrentY(y + textHeight());
-    } else {
-        const double pxPerUnit = toPixel(1, 0).x() - toPixel(0, 0).x();
-        setCurrentX(x + width / pxPerUnit);
-    }
+    advanceCursor(width, endLine);
     const QPointF at = toPixel(x, y);
     if (!isVisible() || !(std::abs(at.x()) < 1e6 && std::abs(at.y()) < 1e6)) return;
     shown_.append({x, y, text, foreColor()});

@@ -26,8 +26,8 @@ class ValuesScreen : public zr::PictureBox {
     // Writes at the text cursor and moves it on as the picture area does. Text written
     // while the screen is hidden lands nowhere: shown again, the screen stays in its back
     // colour until something is written.
-    void print(const QString& text, bool endLine = true);
-    void cls();
+    void print(const QString& text, bool endLine = true) override;
+    void cls() override;
     const QList<Text>& shown() const { return shown_; }
 
     // Rewriting many lines at once: the screen is put on the display once, at the end,

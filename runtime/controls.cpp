@@ -54,12 +54,6 @@ void CommandButton::setPicture(const QImage& picture) {
     setIconSize(picture.size());
 }
 
-bool togglePause(CommandButton* button) {
-    const bool pausing = button->caption() == QLatin1String("Pause");
-    button->setCaption(pausing ? QStringLiteral("Continue") : QStringLiteral("Pause"));
-    return !pausing;
-}
-
 Label::Label(QWidget* parent, const QString& name, const QString& caption, double left, double top,
              double width, double height)
     : QLabel(parent) {

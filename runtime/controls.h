@@ -35,10 +35,6 @@ class CommandButton : public QPushButton {
     QString caption_;
 };
 
-// The Pause/Continue button of a run: flips its caption and tells whether the run may
-// carry on ("Pause" shown) or must wait ("Continue" shown).
-bool togglePause(CommandButton* button);
-
 class Label : public QLabel {
     Q_OBJECT
   public:

@@ -82,14 +82,6 @@ class Form : public QWidget {
     void setWindowListMenu(QMenu* menu) { windowListMenu_ = menu; }
     void closeEvent(QCloseEvent* event) override;
 
-    // The end of a run's step: handle the events that came meanwhile, then, while the run
-    // is paused, go on handling them as they come, sleeping in between.
-    void yieldRun(const bool& carryon) {
-        rt_.yield();
-        while (!carryon && !unloaded_)
-            rt_.idle(0.25);
-    }
-
     // Runs `handler` as an event handler of this window: the window stays alive until the
     // handler returns, even when it is unloaded meanwhile.
     template <class F> void run(F&& handler) {

@@ -70,18 +70,14 @@ PictureBox::PictureBox(QWidget* parent, const QString& name, const QString& acce
 void PictureBox::setScale(double left, double top, double width, double height) {
     scaleLeft_ = left;
     scaleTop_ = top;
-    scaleWidth_ = width != 0.0 ? width : 1.0;
-    scaleHeight_ = height != 0.0 ? height : 1.0;
-    curX_ = left;
-    curY_ = top;
-}
-
-QPointF PictureBox::toPixel(double x, double y) const {
     // Scale units map to twips of the inner area, and 15 twips make a pixel, so the
     // mapping does not depend on how the border rounds to whole pixels.
-    const double pxPerUnitX = innerTw_.width() / scaleWidth_ / TwipsPerPixel;
-    const double pxPerUnitY = innerTw_.height() / scaleHeight_ / TwipsPerPixel;
-    return QPointF((x - scaleLeft_) * pxPerUnitX, (y - scaleTop_) * pxPerUnitY);
+    const double pxPerUnitX = innerTw_.width() / (width != 0.0 ? width : 1.0) / TwipsPerPixel;
+    const double pxPerUnitY = innerTw_.height() / (height != 0.0 ? height : 1.0) / TwipsPerPixel;
+    toPixels_ = QTransform(pxPerUnitX, 0, 0, pxPerUnitY, -left * pxPerUnitX, -top * pxPerUnitY);
+    toUnits_ = toPixels_.inverted();
+    curX_ = left;
+    curY_ = top;
 }
 
 QPoint PictureBox::pixelOf(double x, double y) const {
@@ -149,8 +145,16 @@ void PictureBox::cls() {
 }
 
 double PictureBox::textHeight() const {
-    const double pxPerUnitY = innerTw_.height() / scaleHeight_ / TwipsPerPixel;
-    return QFontMetrics(font()).height() / pxPerUnitY;
+    return QFontMetrics(font()).height() * toUnits_.m22();
+}
+
+void PictureBox::advanceCursor(int widthPx, bool endLine) {
+    if (endLine) {
+        curX_ = scaleLeft_;
+        curY_ += textHeight();
+    } else {
+        curX_ += widthPx * toUnits_.m11();
+    }
 }
 
 void PictureBox::print(const QString& text, bool endLine) {
@@ -167,13 +171,7 @@ void PictureBox::print(const QString& text, bool endLine) {
         p.end();
         drawn(QRectF(topLeft, QSizeF(width + 2, fm.height())));
     }
-    if (endLine) {
-        curX_ = scaleLeft_;
-        curY_ += textHeight();
-    } else {
-        const double pxPerUnitX = innerTw_.width() / scaleWidth_ / TwipsPerPixel;
-        curX_ += width / pxPerUnitX;
-    }
+    advanceCursor(width, endLine);
 }
 
 void PictureBox::refresh() {

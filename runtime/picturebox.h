@@ -8,6 +8,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QTransform>
 
 namespace zr {
 
@@ -28,10 +29,11 @@ class PictureBox : public QFrame {
     void setScale(double left, double top, double width, double height);
     double scaleLeft() const { return scaleLeft_; }
     double scaleTop() const { return scaleTop_; }
-    double scaleWidth() const { return scaleWidth_; }
-    double scaleHeight() const { return scaleHeight_; }
+    // Scale units to logical pixels from the inner top-left corner, and back.
+    const QTransform& toPixels() const { return toPixels_; }
+    const QTransform& toUnits() const { return toUnits_; }
     // Where a point in scale units falls, in logical pixels from the inner top-left corner.
-    QPointF toPixel(double x, double y) const;
+    QPointF toPixel(double x, double y) const { return toPixels_.map(QPointF(x, y)); }
     // The logical pixel that a point in scale units lights.
     QPoint pixelOf(double x, double y) const;
     QSize innerSize() const { return innerPx_; }
@@ -60,10 +62,10 @@ class PictureBox : public QFrame {
     void lineTo(double x2, double y2, Colour colour) { line(curX_, curY_, x2, y2, colour); }
     void lineTo(double x2, double y2) { line(curX_, curY_, x2, y2, fore_); }
     // Fills the area with its back colour; the text cursor goes to the top left.
-    void cls();
+    virtual void cls();
     // Writes `text` at the text cursor in the fore colour. Ending the line moves the
     // cursor to the left edge of the next line; otherwise it moves past the text.
-    void print(const QString& text, bool endLine = true);
+    virtual void print(const QString& text, bool endLine = true);
     // Height of one line of text, in scale units.
     double textHeight() const;
     // Puts what has been drawn on the screen at once.
@@ -78,6 +80,10 @@ class PictureBox : public QFrame {
     void paintEvent(QPaintEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
+    // Moves the text cursor past a text `widthPx` logical pixels wide, or to the start of
+    // the next line.
+    void advanceCursor(int widthPx, bool endLine);
+
   private:
     void drawn(const QRectF& pixelRect);
     void setupPainter(class QPainter& p) const;
@@ -85,7 +91,8 @@ class PictureBox : public QFrame {
     bool autoRedraw_ = false;
     QSizeF innerTw_;
     QSize innerPx_;
-    double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;
+    double scaleLeft_ = 0, scaleTop_ = 0;
+    QTransform toPixels_, toUnits_;
     Colour back_ = SysWindowBackground;
     Colour fore_ = Black;
     int drawMode_ = CopyPen;

@@ -53,24 +53,20 @@ void Sierpinski::registerWindow(Runtime& rt) {
     rt.registerForm(Name, [](Runtime& r) { return new Sierpinski(r); });
 }
 
-Sierpinski::Sierpinski(Runtime& rt) : Form(rt, Name, Kind::Child) {
+Sierpinski::Sierpinski(Runtime& rt)
+    : ProgramWindow(rt, Name, QStringLiteral("Do you want to finish with Sierpinski's Sieve?"),
+                    QStringLiteral("0.00")) {
     setCaption(QStringLiteral("Sierpinski's Sieve"));
     setWindowIcon(artwork::sierpinskiIcon());
     setFont(layoutFont(QStringLiteral("MS Sans Serif"), 18, true));
     resize(px(10875), px(7200));
     buildControls();
+    buildExplanation();
     buildMenus();
     connectHandlers();
 }
 
 void Sierpinski::buildControls() {
-    // The frames go first so that the labels they hold lie in front of them.
-    Shape2 = new Shape(this, QStringLiteral("Shape2"), 9120, 240, 1575, 4815);
-    Shape2->setFill(PaleCyan);
-    Shape2->setAccessibleName(QStringLiteral("Explanation panel"));
-    Shape1 = new Shape(this, QStringLiteral("Shape1"), 9120, 5160, 1575, 1815);
-    Shape1->setAccessibleName(QStringLiteral("Counter frame"));
-
     hsb_speed = new HScrollBar(this, QStringLiteral("hsb_speed"), QStringLiteral("Pause interval"),
                                360, 6360, 1095, 255);
     hsb_speed->setRange(0, 1000, 10, 100);
@@ -102,6 +98,21 @@ void Sierpinski::buildControls() {
     pb_screen->setBackColor(SysWindowBackground);
     pb_screen->setForeColor(Black);
     pb_screen->setFocusPolicy(Qt::TabFocus);
+
+    // Tab order by the design's tab indexes; labels and frames take no focus.
+    const QList<QWidget*> order{pb_screen,  cmd_cls,  cmd_vert,  cmd_iter,  cmd_pause,    cmd_print,
+                                cmd_finish, cmd_exit, cmd_ratio, hsb_speed, CommonDialog1};
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void Sierpinski::buildExplanation() {
+    // The frames go first so that the labels they hold lie in front of them.
+    Shape2 = new Shape(this, QStringLiteral("Shape2"), 9120, 240, 1575, 4815);
+    Shape2->setFill(PaleCyan);
+    Shape2->setAccessibleName(QStringLiteral("Explanation panel"));
+    Shape1 = new Shape(this, QStringLiteral("Shape1"), 9120, 5160, 1575, 1815);
+    Shape1->setAccessibleName(QStringLiteral("Counter frame"));
 
     lbl_para4 =
         explanation(this, "lbl_para4",
@@ -159,81 +170,49 @@ void Sierpinski::buildControls() {
     CommonDialog1->lower();
     Shape1->lower();
     Shape2->lower();
-
-    // Tab order by the design's tab indexes; labels and frames take no focus.
-    const QList<QWidget*> order{pb_screen,  cmd_cls,  cmd_vert,  cmd_iter,  cmd_pause,    cmd_print,
-                                cmd_finish, cmd_exit, cmd_ratio, hsb_speed, CommonDialog1};
-    for (int i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
 }
 
 void Sierpinski::buildMenus() {
-    menu_window = addMenu(QStringLiteral("menu_window"), QStringLiteral("&Window"));
-    menu_window->setAccessibleName(QStringLiteral("Window"));
-    setWindowListMenu(menu_window);
-    menu_log = addMenuItem(menu_window, QStringLiteral("menu_log"),
-                           QStringLiteral("&Logistic Mapping: y = kx(1 - x)"));
-    menu_sierp =
-        addMenuItem(menu_window, QStringLiteral("menu_sierp"), QStringLiteral("&Sierpinski Sieve"));
-
+    buildWindowMenu();
     help_help = addMenu(QStringLiteral("help_help"), QStringLiteral("&Help"));
     help_help->setAccessibleName(QStringLiteral("Help"));
+    const auto item = [this](const char* name, const char* caption, void (Sierpinski::*handler)()) {
+        QAction* action =
+            addMenuItem(help_help, QString::fromLatin1(name), QString::fromLatin1(caption));
+        on(action, &QAction::triggered, [this, handler] { (this->*handler)(); });
+        return action;
+    };
     QAction* background = addMenuItem(help_help, QStringLiteral("hlp_bck"),
                                       QStringLiteral("&Mathematical Background"));
     background->setProperty("Index", 9);
     hlp_bck.insert(9, background);
+    on(background, &QAction::triggered, [this] { hlp_bck_Click(9); });
     seaparator = help_help->addSeparator();
     seaparator->setObjectName(QStringLiteral("seaparator"));
-    hlp_cls = addMenuItem(help_help, QStringLiteral("hlp_cls"), QStringLiteral("&Clear Screen"));
-    hlp_vert = addMenuItem(help_help, QStringLiteral("hlp_vert"),
-                           QStringLiteral("Enter number of &vertices"));
-    hlp_ratio = addMenuItem(help_help, QStringLiteral("hlp_ratio"), QStringLiteral("Enter &ratio"));
-    hlp_iter =
-        addMenuItem(help_help, QStringLiteral("hlp_iter"), QStringLiteral("Start &iteration"));
-    hlp_pause = addMenuItem(help_help, QStringLiteral("hlp_pause"), QStringLiteral("&Pause"));
-    hlp_print = addMenuItem(help_help, QStringLiteral("hlp_print"), QStringLiteral("Pri&nt"));
-    hlp_finish = addMenuItem(help_help, QStringLiteral("hlp_finish"), QStringLiteral("&Finish"));
-    hlp_speed = addMenuItem(help_help, QStringLiteral("hlp_speed"), QStringLiteral("&Speed"));
+    hlp_cls = item("hlp_cls", "&Clear Screen", &Sierpinski::hlp_cls_Click);
+    hlp_vert = item("hlp_vert", "Enter number of &vertices", &Sierpinski::hlp_vert_Click);
+    hlp_ratio = item("hlp_ratio", "Enter &ratio", &Sierpinski::hlp_ratio_Click);
+    hlp_iter = item("hlp_iter", "Start &iteration", &Sierpinski::hlp_iter_Click);
+    hlp_pause = item("hlp_pause", "&Pause", &Sierpinski::hlp_pause_Click);
+    hlp_print = item("hlp_print", "Pri&nt", &Sierpinski::hlp_print_Click);
+    hlp_finish = item("hlp_finish", "&Finish", &Sierpinski::hlp_finish_Click);
+    hlp_speed = item("hlp_speed", "&Speed", &Sierpinski::hlp_speed_Click);
     seperator = help_help->addSeparator();
     seperator->setObjectName(QStringLiteral("seperator"));
-    hlp_About = addMenuItem(help_help, QStringLiteral("hlp_About"), QStringLiteral("&About Zelta"));
+    addAboutItem(help_help);
 }
 
 void Sierpinski::connectHandlers() {
-    on(hsb_speed, &QScrollBar::valueChanged, [this] { hsb_speed_Change(); });
+    connectRunControls();
     on(cmd_ratio, &QPushButton::clicked, [this] { cmd_ratio_Click(); });
-    on(cmd_finish, &QPushButton::clicked, [this] { cmd_finish_Click(); });
-    on(cmd_exit, &QPushButton::clicked, [this] { cmd_exit_Click(); });
     on(cmd_print, &QPushButton::clicked, [this] { cmd_print_Click(); });
-    on(cmd_pause, &QPushButton::clicked, [this] { cmd_pause_Click(); });
     on(cmd_iter, &QPushButton::clicked, [this] { cmd_iter_Click(); });
     on(cmd_vert, &QPushButton::clicked, [this] { cmd_vert_Click(); });
     on(cmd_cls, &QPushButton::clicked, [this] { cmd_cls_Click(); });
-
-    on(menu_log, &QAction::triggered, [this] { menu_log_Click(); });
-    on(menu_sierp, &QAction::triggered, [this] { menu_sierp_Click(); });
-    for (auto it = hlp_bck.cbegin(); it != hlp_bck.cend(); ++it) {
-        const int index = it.key();
-        on(it.value(), &QAction::triggered, [this, index] { hlp_bck_Click(index); });
-    }
-    on(hlp_cls, &QAction::triggered, [this] { hlp_cls_Click(); });
-    on(hlp_vert, &QAction::triggered, [this] { hlp_vert_Click(); });
-    on(hlp_ratio, &QAction::triggered, [this] { hlp_ratio_Click(); });
-    on(hlp_iter, &QAction::triggered, [this] { hlp_iter_Click(); });
-    on(hlp_pause, &QAction::triggered, [this] { hlp_pause_Click(); });
-    on(hlp_print, &QAction::triggered, [this] { hlp_print_Click(); });
-    on(hlp_finish, &QAction::triggered, [this] { hlp_finish_Click(); });
-    on(hlp_speed, &QAction::triggered, [this] { hlp_speed_Click(); });
-    on(hlp_About, &QAction::triggered, [this] { hlp_About_Click(); });
 }
 
 void Sierpinski::Form_Load() {
-    setTopTw(0);
-    setWidthTw(11000);
-    setHeightTw(7600);
-    setLeftTw(0);
-    setState(Maximised);
-    Show();
+    placeAtLoad();
     carryon = true;
     pi = std::atan(1.0) * 4;
     NL = QStringLiteral("\r\n");
@@ -245,10 +224,14 @@ void Sierpinski::Form_Load() {
     lbl_pause->setCaption(QStringLiteral("Pause interval 0.00 sec"));
 }
 
-void Sierpinski::stopRuns() {
-    // As Finish does: the loop leaves at its next look at the flags, paused or not.
-    fin = Value::boolean(true);
-    carryon = true;
+void Sierpinski::setRunControlsEnabled(bool enabled) {
+    for (CommandButton* b : {cmd_cls, cmd_ratio, cmd_iter, cmd_vert})
+        b->setEnabled(enabled);
+}
+
+void Sierpinski::resetScreens() {
+    pb_screen->cls();
+    lbl_iters->setCaption(QStringLiteral("0"));
 }
 
 QString Sierpinski::runCaption() const {

@@ -3,21 +3,15 @@
 // set; every other handler steers it through the window-level flags.
 #pragma once
 
-#include "runtime/controls.h"
-#include "runtime/form.h"
 #include "runtime/picturebox.h"
-#include "runtime/value.h"
+#include "shell/programwindow.h"
 
 #include <QMap>
-#include <cstdint>
 
-class QAction;
-class QMenu;
-
-class Sierpinski : public zr::Form {
+class Sierpinski : public ProgramWindow {
     Q_OBJECT
   public:
-    static inline const QString Name = QStringLiteral("Sierpinski");
+    static inline const QString Name = ProgramWindow::Sieve;
     // The largest polygon the vertex entry takes. Drawing it stays well under a second,
     // and long before this many vertices the polygon looks like its circle on the screen.
     static constexpr int MaxVertices = 10000;
@@ -25,13 +19,48 @@ class Sierpinski : public zr::Form {
     static void registerWindow(zr::Runtime& rt);
     explicit Sierpinski(zr::Runtime& rt);
 
-    // Controls, in design order.
-    zr::HScrollBar* hsb_speed;
+  protected:
+    void Form_Load() override;
+    void setRunControlsEnabled(bool enabled) override;
+    void resetScreens() override;
+
+  private:
+    void buildControls();
+    void buildExplanation();
+    void buildMenus();
+    void connectHandlers();
+    // "Sierpinski Sieve: <vertices> vertices:  ratio = <ratio>"
+    QString runCaption() const;
+
+    // Geometry and plotting.
+    double angle(double vertex) const;
+    void plot_new_point(double x, double y, zr::Colour col);
+    void pause(double n);
+
+    // The run.
+    void cmd_iter_Click();
+
+    // Parameters.
+    void cmd_vert_Click();
+    void cmd_ratio_Click();
+    void cmd_cls_Click();
+    void cmd_print_Click();
+    void drawPolygon();
+
+    // The help items do nothing; `hlp_bck` is a menu array whose only member has index 9.
+    void hlp_bck_Click(int Index) { Q_UNUSED(Index); }
+    void hlp_cls_Click() {}
+    void hlp_vert_Click() {}
+    void hlp_ratio_Click() {}
+    void hlp_iter_Click() {}
+    void hlp_pause_Click() {}
+    void hlp_print_Click() {}
+    void hlp_finish_Click() {}
+    void hlp_speed_Click() {}
+
+    // Controls, in design order (the speed bar, Pause, Finish and EXIT are the base's).
     zr::CommandButton* cmd_ratio;
-    zr::CommandButton* cmd_finish;
-    zr::CommandButton* cmd_exit;
     zr::CommandButton* cmd_print;
-    zr::CommandButton* cmd_pause;
     zr::CommandButton* cmd_iter;
     zr::CommandButton* cmd_vert;
     zr::CommandButton* cmd_cls;
@@ -47,14 +76,9 @@ class Sierpinski : public zr::Form {
     zr::Label* lbl_title;
     zr::Shape* Shape1;
     zr::Label* lbl_int;
-    zr::Label* lbl_pause;
 
-    // Menus.
-    QMenu* menu_window;
-    QAction* menu_log;
-    QAction* menu_sierp;
     QMenu* help_help;
-    QMap<int, QAction*> hlp_bck; // a menu array whose only member has index 9
+    QMap<int, QAction*> hlp_bck;
     QAction* seaparator;
     QAction* hlp_cls;
     QAction* hlp_vert;
@@ -65,61 +89,13 @@ class Sierpinski : public zr::Form {
     QAction* hlp_finish;
     QAction* hlp_speed;
     QAction* seperator;
-    QAction* hlp_About;
 
-    // Window-level state.
+    // Window-level state (the run flags are the base's).
     zr::Value capt;  // vertices as typed, or "v"
     zr::Value capt1; // ratio as typed, or "r"
     QString NL;
     double pi = 0.0;
-    zr::Value fin; // True ends the run
-    bool carryon = true;
     zr::Value vert; // number of vertices
     zr::Value iters;
-    zr::Value colour;      // index into the run's palette
-    std::int16_t wait = 0; // flash length in milliseconds
     float ratio = 0.0f;
-
-    // Geometry and plotting.
-    double angle(double vertex) const;
-    void plot_new_point(double x, double y, zr::Colour col);
-    void pause(double n);
-    void hsb_speed_Change();
-
-    // The run.
-    void cmd_iter_Click();
-    void cmd_pause_Click();
-
-    // Parameters.
-    void cmd_vert_Click();
-    void cmd_ratio_Click();
-    void cmd_cls_Click();
-    void cmd_print_Click();
-
-    // Leaving.
-    void cmd_finish_Click();
-    void cmd_exit_Click();
-    void menu_log_Click();
-    void menu_sierp_Click();
-    void hlp_About_Click();
-    void hlp_bck_Click(int Index);
-    void hlp_cls_Click() {}
-    void hlp_vert_Click() {}
-    void hlp_ratio_Click() {}
-    void hlp_iter_Click() {}
-    void hlp_pause_Click() {}
-    void hlp_print_Click() {}
-    void hlp_finish_Click() {}
-    void hlp_speed_Click() {}
-
-  protected:
-    void Form_Load() override;
-    void stopRuns() override;
-
-  private:
-    void buildControls();
-    void buildMenus();
-    void connectHandlers();
-    // "Sierpinski Sieve: <vertices> vertices:  ratio = <ratio>"
-    QString runCaption() const;
 };

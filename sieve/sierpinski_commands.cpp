@@ -1,9 +1,10 @@
-// The commands around a run: entering the polygon and the ratio, clearing, printing,
-// finishing and leaving the window.
+// The commands that prepare a run: entering the polygon and the ratio, clearing, printing.
 #include "sieve/sierpinski.h"
+#include "sieve/vertexgame.h"
+
+#include "runtime/numbers.h"
 
 #include <QLatin1String>
-#include <cmath>
 
 using namespace zr;
 
@@ -34,15 +35,17 @@ void Sierpinski::cmd_vert_Click() {
         return;
     }
     setCaption(QStringLiteral("Sierpinski Sieve: ") + capt.toText() + QStringLiteral(" vertices"));
+    drawPolygon();
+}
+
+void Sierpinski::drawPolygon() {
     pb_screen->setDrawWidth(1);
     pb_screen->line(0, 200, 0, 200);
     const double n = vert.toDouble();
     for (double i = 1; i <= n; ++i) {
-        const float x1 = static_cast<float>(200 * std::sin(angle(i - 1)));
-        const float y1 = static_cast<float>(200 * std::cos(angle(i - 1)));
-        const float x2 = static_cast<float>(200 * std::sin(angle(i)));
-        const float y2 = static_cast<float>(200 * std::cos(angle(i)));
-        pb_screen->line(x1, y1, x2, y2, Black);
+        const QPointF from = vertexgame::corner(angle(i - 1));
+        const QPointF to = vertexgame::corner(angle(i));
+        pb_screen->line(from.x(), from.y(), to.x(), to.y(), Black);
     }
 }
 
@@ -77,50 +80,4 @@ void Sierpinski::cmd_print_Click() {
     for (QWidget* w : hidden)
         if (w != cmd_print) w->show();
     setBackColor(SysButtonFace);
-}
-
-void Sierpinski::cmd_finish_Click() {
-    if (rt().msgBox(QStringLiteral("Do you want to finish this iteration?"), MB_YESNO | MB_QUESTION,
-                    QStringLiteral("Finish")) != IDYES)
-        return;
-    fin = Value::boolean(true);
-    carryon = true;
-    cmd_cls->setEnabled(true);
-    cmd_ratio->setEnabled(true);
-    cmd_iter->setEnabled(true);
-    cmd_vert->setEnabled(true);
-    cmd_pause->setCaption(QStringLiteral("Pause"));
-    pb_screen->cls();
-    lbl_iters->setCaption(QStringLiteral("0"));
-}
-
-void Sierpinski::cmd_exit_Click() {
-    if (rt().msgBox(QStringLiteral("Do you want to finish with Sierpinski's Sieve?"),
-                    MB_YESNO | MB_QUESTION, QStringLiteral("Exit")) != IDYES)
-        return;
-    // The run ends after its yield, but a paused one stays paused, and the buttons stay
-    // as they are until Finish.
-    fin = Value::boolean(true);
-    pb_screen->cls();
-    lbl_iters->setCaption(QStringLiteral("0"));
-    Hide();
-    rt().show(QStringLiteral("intro"));
-}
-
-void Sierpinski::menu_log_Click() {
-    Hide();
-    rt().show(QStringLiteral("logistic"));
-}
-
-void Sierpinski::menu_sierp_Click() {
-    rt().hide(QStringLiteral("logistic"));
-    rt().show(Name);
-}
-
-void Sierpinski::hlp_About_Click() {
-    rt().show(QStringLiteral("frmAbout"));
-}
-
-void Sierpinski::hlp_bck_Click(int Index) {
-    Q_UNUSED(Index);
 }

@@ -8,7 +8,7 @@
 #include "logistic/logistic.h"
 #include "shell/module1.h"
 #include "runtime/runtime.h"
-#include "tests/support/scripted.h"
+#include "tests/support/program.h"
 #include "sieve/sierpinski.h"
 #include "shell/zelta.h"
 
@@ -59,51 +59,29 @@ void save(QWidget* window, const char* name) {
     }
 }
 
-struct Program {
-    ScriptedServices scripted;
-    Runtime rt{scripted.services()};
-    Program() {
-        Module1::registerShellWindows(rt);
-        logistic::registerWindow(rt);
-        Sierpinski::registerWindow(rt);
-    }
-    QWidget* frame() { return rt.loadedForm(Zelta::Name)->window(); }
-    // Clicks `button` to start a run and calls `at(n)` at the run's n-th yield; the run is
-    // finished, confirmed, at the yield after `steps`.
-    void run(QAbstractButton* start, QAbstractButton* finish, int steps,
-             const std::function<void(int)>& at) {
-        int count = 0;
-        rt.setYieldHook([&] {
-            if (++count == steps + 1) {
-                scripted.dialogs.answer(IDYES);
-                finish->click();
-            } else if (count <= steps) {
-                at(count);
-            }
-        });
-        start->click();
-        rt.setYieldHook({});
-    }
-};
-
-void sieveRun(Program& p, Sierpinski* w, const char* vertices, const char* ratio, int points,
-              const char* name) {
-    p.scripted.dialogs.type(QString::fromLatin1(vertices));
-    w->cmd_vert->click();
-    p.scripted.dialogs.type(QString::fromLatin1(ratio));
-    w->cmd_ratio->click();
-    p.run(w->cmd_iter, w->cmd_finish, points, [&](int n) {
-        if (n == points) save(p.frame(), name);
-    });
+// Starts a run with `start` and saves the frame at its `steps`-th yield; the run is
+// finished, confirmed, at the next one.
+void runAndSave(TestProgram& p, const QString& window, const char* start, int steps,
+                const char* name) {
+    p.run(window, QString::fromLatin1(start), [&](int n) {
+        if (n == steps) save(p.window(Zelta::Name), name);
+        if (n == steps + 1) p.confirm(window, QStringLiteral("cmd_finish"));
+    }, steps + 1);
 }
 
-void logisticRun(Program& p, logistic* w, const char* k, int steps, const char* name) {
-    p.scripted.dialogs.type(QString::fromLatin1(k));
-    w->cmd_k->click();
-    w->cmd_draw->click();
-    p.run(w->cmd_start, w->cmd_finish, steps, [&](int n) {
-        if (n == steps) save(p.frame(), name);
-    });
+void sieveRun(TestProgram& p, const char* vertices, const char* ratio, int points,
+              const char* name) {
+    const QString w = Sierpinski::Name;
+    p.enter(w, QStringLiteral("cmd_vert"), {QString::fromLatin1(vertices)});
+    p.enter(w, QStringLiteral("cmd_ratio"), {QString::fromLatin1(ratio)});
+    runAndSave(p, w, "cmd_iter", points, name);
+}
+
+void logisticRun(TestProgram& p, const char* k, int steps, const char* name) {
+    const QString w = logistic::Name;
+    p.enter(w, QStringLiteral("cmd_k"), {QString::fromLatin1(k)});
+    p.click(w, QStringLiteral("cmd_draw"));
+    runAndSave(p, w, "cmd_start", steps, name);
 }
 
 } // namespace
@@ -117,24 +95,21 @@ int main(int argc, char* argv[]) {
     outDir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(outDir);
 
-    Program p;
+    TestProgram p;
     // The splash lives only during the start-up wait.
-    p.scripted.clock.at(1.0, [&] { save(p.rt.loadedForm(frmSplash::Name), "splash"); });
-    Module1::Main(p.rt);
-    auto* chooser = p.rt.loadedForm<intro>(intro::Name);
-    save(p.frame(), "chooser");
+    p.scripted.clock.at(1.0, [&] { save(p.window(frmSplash::Name), "splash"); });
+    p.start();
+    save(p.window(Zelta::Name), "chooser");
 
-    chooser->cmd_sierp->click();
-    auto* sieve = p.rt.loadedForm<Sierpinski>(Sierpinski::Name);
-    sieveRun(p, sieve, "3", "0.5", 12000, "sieve-3");
-    sieveRun(p, sieve, "5", "0.382", 20000, "sieve-5");
+    p.click(intro::Name, QStringLiteral("cmd_sierp"));
+    sieveRun(p, "3", "0.5", 12000, "sieve-3");
+    sieveRun(p, "5", "0.382", 20000, "sieve-5");
 
-    sieve->menu_log->trigger();
-    auto* logi = p.rt.loadedForm<logistic>(logistic::Name);
-    logisticRun(p, logi, "3.2", 30, "logistic-k3.2");
-    logisticRun(p, logi, "3.9", 60, "logistic-k3.9");
+    p.trigger(Sierpinski::Name, QStringLiteral("menu_log"));
+    logisticRun(p, "3.2", 30, "logistic-k3.2");
+    logisticRun(p, "3.9", 60, "logistic-k3.9");
 
-    logi->hlp_About->trigger();
-    save(p.rt.loadedForm(frmAbout::Name), "about");
+    p.trigger(logistic::Name, QStringLiteral("hlp_About"));
+    save(p.window(frmAbout::Name), "about");
     return allWritten ? 0 : 1;
 }
