@@ -5,10 +5,18 @@
 #include "shell/module1.h"
 #include "sieve/sierpinski.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QtTest>
+
+QStringList leftoverWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList names;
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        names.append(QStringLiteral("%1 (%2)").arg(w->objectName(), w->metaObject()->className()));
+    return names;
+}
 
 TestProgram::TestProgram() : rt(std::make_unique<zr::Runtime>(scripted.services())) {
     Module1::registerShellWindows(*rt);

@@ -13,6 +13,10 @@
 #include <functional>
 #include <memory>
 
+// Names of the top-level windows still in existence; every window test's cleanup() checks
+// that none is left once its program is gone.
+QStringList leftoverWindows();
+
 struct TestProgram {
     zr::ScriptedServices scripted;
     std::unique_ptr<zr::Runtime> rt;
