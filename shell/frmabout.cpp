@@ -122,10 +122,10 @@ void frmAbout::StartSysInfo() {
             SysInfoPath += ToolFile;
         }
         // The text is one program's file name and goes to the launcher as such, never to a
-        // shell: blanks, quotes or separators in it cannot make it run anything else. A
-        // name that is empty or cut short by a zero byte names no program at all.
-        const bool named = !SysInfoPath.isEmpty() && !SysInfoPath.contains(QChar(0));
-        if (named && rt().launcher().start(SysInfoPath)) return;
+        // shell: blanks, quotes or separators in it cannot make it run anything else. Like
+        // the system, the launcher reads the name up to its first zero byte.
+        const QString program = SysInfoPath.left(SysInfoPath.indexOf(QChar(0)));
+        if (!program.isEmpty() && rt().launcher().start(program)) return;
     } catch (const std::exception&) {
     }
     rt().msgBox(Unavailable, MB_OK, AppInfo::title);

@@ -21,6 +21,11 @@ class frmAbout : public zr::Form {
 
     explicit frmAbout(zr::Runtime& rt);
 
+  protected:
+    void Form_Load() override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
     zr::CommandButton* cmdOK;
     QLabel* picIcon;
     zr::CommandButton* cmdSysInfo;
@@ -42,8 +47,4 @@ class frmAbout : public zr::Form {
     // the lookup (thrown as std::runtime_error).
     bool GetKeyValue(std::uint32_t KeyRoot, const QString& KeyName, const QString& SubKeyRef,
                      QString& KeyVal);
-
-  protected:
-    void Form_Load() override;
-    void keyPressEvent(QKeyEvent* event) override;
 };
