@@ -14,10 +14,22 @@ QString withoutAccessKey(QString caption) {
     return caption;
 }
 
-bool releasedInside(QWidget* w, QMouseEvent* e) {
-    return e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint());
-}
 } // namespace
+
+ClickFilter::ClickFilter(QWidget* widget) : QObject(widget) {
+    widget->installEventFilter(this);
+}
+
+bool ClickFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+        return true;
+    if (event->type() != QEvent::MouseButtonRelease) return false;
+    const auto* e = static_cast<QMouseEvent*>(event);
+    const auto* w = static_cast<QWidget*>(watched);
+    if (e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint()))
+        emit clicked();
+    return true;
+}
 
 void place(QWidget* control, const QString& name, const QString& accessibleName, double left,
            double top, double width, double height) {
@@ -58,6 +70,7 @@ Label::Label(QWidget* parent, const QString& name, const QString& caption, doubl
              double width, double height)
     : QLabel(parent) {
     place(this, name, caption, left, top, width, height);
+    connect(new ClickFilter(this), &ClickFilter::clicked, this, &Label::clicked);
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -103,14 +116,6 @@ void Label::fitToText() {
     setGeometry(g);
 }
 
-void Label::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-}
-void Label::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    if (releasedInside(this, event)) emit clicked();
-}
-
 HScrollBar::HScrollBar(QWidget* parent, const QString& name, const QString& accessibleName,
                        double left, double top, double width, double height)
     : QScrollBar(Qt::Horizontal, parent) {
@@ -129,6 +134,7 @@ Panel::Panel(QWidget* parent, const QString& name, const QString& accessibleName
              double top, double width, double height)
     : QFrame(parent) {
     place(this, name, accessibleName, left, top, width, height);
+    connect(new ClickFilter(this), &ClickFilter::clicked, this, &Panel::clicked);
     setFrameStyle(QFrame::Box | QFrame::Sunken);
 }
 
@@ -139,18 +145,11 @@ void Panel::setBackColor(Colour colour) {
     setAutoFillBackground(true);
 }
 
-void Panel::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-}
-void Panel::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    if (releasedInside(this, event)) emit clicked();
-}
-
 ImageBox::ImageBox(QWidget* parent, const QString& name, const QString& accessibleName, double left,
                    double top, double width, double height)
     : QWidget(parent) {
     place(this, name, accessibleName, left, top, width, height);
+    connect(new ClickFilter(this), &ClickFilter::clicked, this, &ImageBox::clicked);
 }
 
 void ImageBox::setPicture(const QImage& picture) {
@@ -163,14 +162,6 @@ void ImageBox::paintEvent(QPaintEvent*) {
     // Nearest-neighbour stretching keeps the icon's crisp pixels.
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.drawImage(rect(), picture_);
-}
-
-void ImageBox::mousePressEvent(QMouseEvent* event) {
-    event->accept();
-}
-void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    if (releasedInside(this, event)) emit clicked();
 }
 
 Shape::Shape(QWidget* parent, const QString& name, double left, double top, double width,

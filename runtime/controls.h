@@ -15,6 +15,20 @@ class QMenu;
 
 namespace zr {
 
+// Takes the mouse clicks on a widget's own area, so that they never reach what lies behind
+// it, and reports a left click released inside it.
+class ClickFilter : public QObject {
+    Q_OBJECT
+  public:
+    explicit ClickFilter(QWidget* widget);
+
+  signals:
+    void clicked();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
 // Names a control and places it in its container, in twips.
 void place(QWidget* control, const QString& name, const QString& accessibleName, double left,
            double top, double width, double height);
@@ -49,12 +63,8 @@ class Label : public QLabel {
     void setAutoSize(bool on);
 
   signals:
-    void clicked();
-
-  protected:
     // A label takes its own clicks: they never reach the panel behind it.
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void clicked();
 
   private:
     void fitToText();
@@ -81,10 +91,6 @@ class Panel : public QFrame {
 
   signals:
     void clicked();
-
-  protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 // A picture stretched to the control's size, keeping its crisp pixels.
@@ -100,8 +106,6 @@ class ImageBox : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     QImage picture_;

@@ -105,6 +105,42 @@ bool allZero(const std::string& s) {
     return s.find_first_not_of('0') == std::string::npos;
 }
 
+// Reads an exponent at `p` into `buf` ("e" and its value) and returns it, or 0 when there
+// is none: the letter belongs to the number only when digits follow it.
+long long readExponent(const char16_t* p, const char16_t* end, std::string& buf) {
+    if (p == end || !(*p == u'e' || *p == u'E' || *p == u'd' || *p == u'D')) return 0;
+    const char16_t* q = p + 1;
+    bool negative = false;
+    if (q != end && (*q == u'+' || *q == u'-')) {
+        negative = *q == u'-';
+        ++q;
+    }
+    if (q == end || !isDigit(*q)) return 0;
+    long long exponent = 0;
+    for (; q != end && isDigit(*q); ++q) {
+        if (exponent < kExponentCap) exponent = exponent * 10 + (*q - u'0');
+    }
+    if (negative) exponent = -exponent;
+    buf += 'e';
+    buf += std::to_string(exponent);
+    return exponent;
+}
+
+// Whether a number out of a double's range ("I.FeX" in `buf`) is too large rather than
+// too small: its decimal magnitude tells.
+bool tooLarge(const std::string& buf, long long exponent) {
+    long long magnitude = exponent;
+    const auto firstNonZero = buf.find_first_not_of("0.");
+    const auto point = buf.find('.');
+    const auto intEnd = point == std::string::npos ? buf.find('e') : point;
+    const auto intLen = intEnd == std::string::npos ? buf.size() : intEnd;
+    if (firstNonZero != std::string::npos && firstNonZero < intLen)
+        magnitude += static_cast<long long>(intLen - firstNonZero);
+    else if (firstNonZero != std::string::npos)
+        magnitude -= static_cast<long long>(firstNonZero - intLen - 1);
+    return magnitude > 0;
+}
+
 } // namespace
 
 NumberRead readNumber(const QString& text) {
@@ -145,39 +181,12 @@ NumberRead readNumber(const QString& text) {
             buf += static_cast<char>(*q);
     }
 
-    // The exponent letter belongs to the number only when digits follow it.
-    long long exponent = 0;
-    if (p != end && (*p == u'e' || *p == u'E' || *p == u'd' || *p == u'D')) {
-        const char16_t* q = p + 1;
-        bool expNegative = false;
-        if (q != end && (*q == u'+' || *q == u'-')) {
-            expNegative = *q == u'-';
-            ++q;
-        }
-        if (q != end && isDigit(*q)) {
-            for (; q != end && isDigit(*q); ++q) {
-                if (exponent < kExponentCap) exponent = exponent * 10 + (*q - u'0');
-            }
-            if (expNegative) exponent = -exponent;
-            buf += 'e';
-            buf += std::to_string(exponent);
-        }
-    }
-
+    const long long exponent = readExponent(p, end, buf);
     double value = 0.0;
     const std::errc ec = std::from_chars(buf.data(), buf.data() + buf.size(), value).ec;
     if (ec == std::errc::result_out_of_range) {
-        // Out of range both ways; the decimal magnitude tells too large from too small.
-        long long magnitude = exponent;
-        const auto firstNonZero = buf.find_first_not_of("0.");
-        const auto point = buf.find('.');
-        const auto intEnd = point == std::string::npos ? buf.find('e') : point;
-        const auto intLen = intEnd == std::string::npos ? buf.size() : intEnd;
-        if (firstNonZero != std::string::npos && firstNonZero < intLen)
-            magnitude += static_cast<long long>(intLen - firstNonZero);
-        else if (firstNonZero != std::string::npos)
-            magnitude -= static_cast<long long>(firstNonZero - intLen - 1);
-        if (magnitude > 0) return {0.0, false};
+        // Out of range both ways: too large is refused, too small reads as 0.
+        if (tooLarge(buf, exponent)) return {0.0, false};
         return {};
     }
     if (ec != std::errc()) return {};

@@ -2,36 +2,30 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <map>
 
 namespace zr {
 
 namespace {
 QColor systemColour(unsigned index) {
+    // The desktop's colours for the system colour numbers the windows use; the desktop
+    // itself is its highlight, darkened.
+    static const std::map<unsigned, QPalette::ColorRole> roles{
+        {0x01, QPalette::Highlight},
+        {0x02, QPalette::Highlight},
+        {0x05, QPalette::Base},
+        {0x08, QPalette::Text},
+        {0x0C, QPalette::Dark},
+        {0x0D, QPalette::Highlight},
+        {0x0E, QPalette::HighlightedText},
+        {0x0F, QPalette::Button},
+        {0x12, QPalette::ButtonText},
+        {0x18, QPalette::ToolTipBase},
+    };
     const QPalette pal = QApplication::palette();
-    switch (index) {
-    case 0x01:
-        return pal.color(QPalette::Highlight).darker(150); // desktop
-    case 0x02:
-        return pal.color(QPalette::Highlight); // active title bar
-    case 0x05:
-        return pal.color(QPalette::Base); // window background
-    case 0x08:
-        return pal.color(QPalette::Text); // window text
-    case 0x0C:
-        return pal.color(QPalette::Dark); // application workspace
-    case 0x0D:
-        return pal.color(QPalette::Highlight); // highlight
-    case 0x0E:
-        return pal.color(QPalette::HighlightedText); // highlight text
-    case 0x0F:
-        return pal.color(QPalette::Button); // button face
-    case 0x12:
-        return pal.color(QPalette::ButtonText); // button text
-    case 0x18:
-        return pal.color(QPalette::ToolTipBase); // tooltip background
-    default:
-        return pal.color(QPalette::Window);
-    }
+    const auto role = roles.find(index);
+    const QColor colour = pal.color(role != roles.end() ? role->second : QPalette::Window);
+    return index == 0x01 ? colour.darker(150) : colour;
 }
 } // namespace
 

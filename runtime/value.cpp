@@ -83,22 +83,10 @@ Value Value::text(const QString& s) {
 }
 
 Value::Kind Value::kind() const {
-    switch (store_.index()) {
-    case 1:
-        return Kind::Boolean;
-    case 2:
-        return Kind::Integer;
-    case 3:
-        return Kind::Long;
-    case 4:
-        return Kind::Single;
-    case 5:
-        return Kind::Double;
-    case 6:
-        return Kind::Text;
-    default:
-        return Kind::Empty;
-    }
+    // In the order of the alternatives of Store.
+    static constexpr Kind kinds[] = {Kind::Empty,  Kind::Boolean, Kind::Integer, Kind::Long,
+                                     Kind::Single, Kind::Double,  Kind::Text};
+    return kinds[store_.index()];
 }
 
 bool Value::isNumber() const {
