@@ -1,17 +1,21 @@
 // Zelta: the logistic mapping and Sierpinski's sieve, step by step.
-#include "runtime/desktopkeystore.h"
 #include "logistic/logistic.h"
-#include "shell/module1.h"
+#include "runtime/desktopkeystore.h"
 #include "runtime/qtservices.h"
 #include "runtime/runtime.h"
+#include "shell/commandline.h"
+#include "shell/module1.h"
 #include "sieve/sierpinski.h"
 #ifdef _WIN32
 #include "runtime/winkeystore.h"
 #endif
 
 #include <QApplication>
+#include <iostream>
 
 int main(int argc, char* argv[]) {
+    // Answered before QApplication, which needs a display.
+    if (const auto status = CommandLine::answer(argc, argv, std::cout, std::cerr)) return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelta"));
     // The program ends when none of its windows is loaded, hidden ones included.

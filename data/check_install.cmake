@@ -12,6 +12,7 @@ set(expected
     bin/zelta
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
+    share/man/man1/zelta.1
     share/icons/hicolor/scalable/apps/${APP_ID}.svg)
 foreach(side IN LISTS ICON_SIZES)
     list(APPEND expected share/icons/hicolor/${side}x${side}/apps/${APP_ID}.png)

@@ -26,9 +26,10 @@ struct Services {
 
 struct AppInfo {
     static inline const QString title = QStringLiteral("ZELTA");
-    static constexpr int major = 1;
-    static constexpr int minor = 1;
-    static constexpr int revision = 0;
+    // From the build's project version.
+    static constexpr int major = ZELTA_VERSION_MAJOR;
+    static constexpr int minor = ZELTA_VERSION_MINOR;
+    static constexpr int revision = ZELTA_VERSION_PATCH;
     // "Version 1.1.0"
     static QString versionText();
 };
