@@ -61,8 +61,9 @@ class Orbit {
     double x_ = Start;
 };
 
+// For k in [0, 4] the orbit never leaves [0, 1]; for any other k its first step does, before
+// anything is counted.
 Column runOff(Column column) {
-    column.counts.fill(0);
     column.lyapunov = std::numeric_limits<double>::quiet_NaN();
     return column;
 }

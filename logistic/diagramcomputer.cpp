@@ -18,17 +18,11 @@ int DiagramComputer::start(const bifurcation::View& view, int columns, int rows,
     cancel();
     const int generation = generation_;
     computing_ = true;
-    if (columns <= 0 || rows <= 0) {
-        QMetaObject::invokeMethod(
-            this, [this, generation] { finish(generation); }, Qt::QueuedConnection);
-        return generation;
-    }
     stop_ = false;
     worker_ = QThread::create([this, view, columns, rows, sampling, generation] {
         for (int first = 0; first < columns; first += ChunkColumns) {
             const int end = std::min(columns, first + ChunkColumns);
             QVector<Column> chunk;
-            chunk.reserve(end - first);
             for (int column = first; column < end; ++column) {
                 if (stop_) return;
                 chunk.append(bifurcation::computeColumn(view, column, columns, rows, sampling));

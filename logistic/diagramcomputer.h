@@ -24,7 +24,7 @@ class DiagramComputer : public QObject {
 
     // Drops any computation under way and starts computing `view` on a raster of `columns`
     // by `rows` pixels. Returns the new generation, which tags every signal of this view.
-    // Nothing is computed for an empty raster: only finished() comes.
+    // A raster without columns has only finished().
     int start(const bifurcation::View& view, int columns, int rows,
               const bifurcation::Sampling& sampling = bifurcation::Sampling());
     // Stops the computation under way at once: when this returns, no worker runs and no

@@ -26,7 +26,7 @@ class TstBifurcation : public QObject {
         QTest::addColumn<Values>("cycle");
         QTest::addColumn<double>("lambdaMin");
         QTest::addColumn<double>("lambdaMax");
-        const double ln08 = std::log(0.8), ln09 = std::log(0.9), ln2 = std::log(2.0);
+        const double ln08 = std::log(0.8), ln05 = std::log(0.5), ln2 = std::log(2.0);
         QTest::newRow("2.8") << 2.8 << 1 << Values{1 - 1 / 2.8} << ln08 - 0.01 << ln08 + 0.01;
         QTest::newRow("3.2") << 3.2 << 2 << Values{0.7995, 0.5130} << -qInf() << 0.0;
         QTest::newRow("3.5") << 3.5 << 4 << Values{} << -qInf() << 0.0;
@@ -37,7 +37,7 @@ class TstBifurcation : public QObject {
         QTest::newRow("after 2nd doubling") << 3.46 << 4 << Values{} << -qInf() << 0.0;
         QTest::newRow("3.9 chaos") << 3.9 << 0 << Values{} << 0.0 << qInf();
         QTest::newRow("4 chaos") << 4.0 << 0 << Values{} << ln2 - 0.01 << ln2 + 0.01;
-        QTest::newRow("0.9 dies out") << 0.9 << 1 << Values{0.0} << ln09 - 0.01 << ln09 + 0.01;
+        QTest::newRow("0.5 dies out") << 0.5 << 1 << Values{0.0} << ln05 - 0.01 << ln05 + 0.01;
     }
     void column() {
         QFETCH(double, k);
@@ -64,6 +64,8 @@ class TstBifurcation : public QObject {
         QVector<quint32> zoomed(10, 0);
         zoomed[8] = Sampling().plotted / 2; // 0.5130 of the cycle; 0.7995 is above the view
         QCOMPARE(computeColumn(View{3.2, 3.2, 0.5, 0.6}, 0, 1, 10).counts, zoomed);
+        QCOMPARE(columnOf(View{3.0, 3.0, 0, 1}, 600, 3.0), -1);    // an empty k range
+        QCOMPARE(rowOf(View{3.0, 3.1, -qInf(), 1}, 400, 0.5), -1); // an endless x range
     }
 
     // The default view at 600 x 400 pixels.
