@@ -25,6 +25,7 @@ void logistic::registerWindow(Runtime& rt) {
 
 logistic::logistic(Runtime& rt) : Form(rt, Name, Kind::Child) {
     setCaption(QStringLiteral("Logistic Mapping: y = kx(1 - x)"));
+    setBorder(Border::FixedSingle);
     setWindowIcon(artwork::cobwebIcon());
     resize(px(10905), px(7620));
     buildControls();

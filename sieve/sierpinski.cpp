@@ -55,6 +55,7 @@ void Sierpinski::registerWindow(Runtime& rt) {
 
 Sierpinski::Sierpinski(Runtime& rt) : Form(rt, Name, Kind::Child) {
     setCaption(QStringLiteral("Sierpinski's Sieve"));
+    setBorder(Border::FixedSingle);
     setWindowIcon(artwork::sierpinskiIcon());
     setFont(layoutFont(QStringLiteral("MS Sans Serif"), 18, true));
     resize(px(10875), px(7200));
