@@ -111,7 +111,7 @@ void Sierpinski::buildControls() {
                          QStringLiteral("(c) To find the next point: divide the distance from the "
                                         "previous point to the chosen vertex in the ratio you "
                                         "have chosen."),
-                         2760, 1335);
+                         2760, 1395);
     lbl_para3 =
         explanation(this, "lbl_para3", QStringLiteral("(b) Choose a vertex at random."), 2280, 495);
     lbl_para2 = explanation(
