@@ -2,15 +2,15 @@
 // time and chance, so every picture comes out the same each time it is taken.
 //   readme_shots OUTDIR
 // Run it on a real display (tools/screenshots.sh starts a virtual one).
+#include "logistic/logistic.h"
+#include "runtime/runtime.h"
 #include "shell/frmabout.h"
 #include "shell/frmsplash.h"
 #include "shell/intro.h"
-#include "logistic/logistic.h"
 #include "shell/module1.h"
-#include "runtime/runtime.h"
-#include "tests/support/scripted.h"
-#include "sieve/sierpinski.h"
 #include "shell/zelta.h"
+#include "sieve/sierpinski.h"
+#include "tests/support/scripted.h"
 
 #include <QApplication>
 #include <QDir>
@@ -119,7 +119,7 @@ int main(int argc, char* argv[]) {
 
     Program p;
     // The splash lives only during the start-up wait.
-    p.scripted.clock.at(1.0, [&] { save(p.rt.loadedForm(frmSplash::Name), "splash"); });
+    p.scripted.clock.at(1.0, [&] { save(p.rt.loadedForm(frmSplash::Name)->window(), "splash"); });
     Module1::Main(p.rt);
     auto* chooser = p.rt.loadedForm<intro>(intro::Name);
     save(p.frame(), "chooser");
