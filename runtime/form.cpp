@@ -17,7 +17,6 @@ class DialogEdge : public QFrame {
   public:
     explicit DialogEdge(Form* form)
         : QFrame(nullptr, form->windowFlags() | Qt::FramelessWindowHint), form_(form) {
-        setObjectName(form->objectName() + QStringLiteral("Edge"));
         setFrameStyle(QFrame::WinPanel | QFrame::Raised);
     }
 
@@ -187,7 +186,6 @@ void Form::setBorder(Border border, bool titleBar) {
     const int e = static_cast<QFrame*>(edge_)->frameWidth();
     setParent(edge_);
     move(e, e);
-    show(); // seen whenever its edge is
     edge_->setFixedSize(size() + QSize(2 * e, 2 * e));
 }
 
