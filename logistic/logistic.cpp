@@ -25,6 +25,7 @@ logistic::logistic(Runtime& rt)
     : ProgramWindow(rt, Name, QStringLiteral("Do you want to finish with Logistic Mapping?"),
                     QStringLiteral("0.0")) {
     setCaption(QStringLiteral("Logistic Mapping: y = kx(1 - x)"));
+    setBorder(Border::FixedSingle);
     setWindowIcon(artwork::cobwebIcon());
     resize(px(10905), px(7620));
     buildControls();

@@ -105,8 +105,8 @@ void Label::setAutoSize(bool on) {
 }
 
 void Label::fitToText() {
-    const QFontMetrics fm(font());
-    const QSize size(fm.horizontalAdvance(text()) + 2, fm.height());
+    // Measured as the label lays its text out: a line can be a pixel taller than height().
+    const QSize size = QFontMetrics(font()).size(0, text()) + QSize(2, 0);
     QRect g = geometry();
     if (alignment() & Qt::AlignRight)
         g.setLeft(g.right() + 1 - size.width());

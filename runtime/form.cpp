@@ -3,10 +3,34 @@
 #include "runtime/mdiform.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QWindow>
 
 namespace zr {
+
+namespace {
+// The edge of a window without a title bar: the window manager draws none for such a
+// window, so it is drawn here, a dialog's raised edge around the client area.
+class DialogEdge : public QFrame {
+  public:
+    explicit DialogEdge(Form* form)
+        : QFrame(nullptr, form->windowFlags() | Qt::FramelessWindowHint), form_(form) {
+        setFrameStyle(QFrame::WinPanel | QFrame::Raised);
+    }
+
+  protected:
+    // Closed from outside (a key of the window manager): the window inside closes.
+    void closeEvent(QCloseEvent* event) override {
+        event->ignore();
+        form_->close();
+    }
+
+  private:
+    Form* form_;
+};
+} // namespace
 
 Form::Busy::Busy(Form* f) : form(f) {
     ++form->busy_;
@@ -26,22 +50,24 @@ Form::~Form() = default;
 
 void Form::Show() {
     if (unloaded_) return;
-    if (kind_ == Kind::Child) {
-        if (state_ == Maximised)
-            sub_->showMaximized();
-        else if (sub_->isMaximized())
-            sub_->showNormal();
+    QWidget* w = outer();
+    if (pendingState_) {
+        // Maximising or restoring shows the window too.
+        if (*pendingState_ == Maximised)
+            w->showMaximized();
         else
-            sub_->show();
+            w->showNormal();
+        pendingState_.reset();
+    } else {
+        w->show();
+    }
+    if (kind_ == Kind::Child) {
         if (frame_) frame_->activate(this);
         return;
     }
-    if (state_ == Maximised)
-        showMaximized();
-    else
-        show();
-    raise();
-    activateWindow();
+    if (QWindow* handle = w->windowHandle()) handle->installEventFilter(this);
+    w->raise();
+    w->activateWindow();
 }
 
 void Form::Hide() {
@@ -70,48 +96,105 @@ void Form::setCaption(const QString& caption) {
     if (sub_) sub_->setWindowTitle(title);
 }
 
-QSize Form::decorationPx() const {
-    if (kind_ == Kind::Child) return {0, 0};
-    return frameGeometry().size() - QWidget::size();
+QRect Form::outerPx() const {
+    if (sub_) return sub_->geometry();
+    const QWindow* handle = outer()->windowHandle();
+    return handle ? handle->frameGeometry() : outer()->geometry();
+}
+
+void Form::setOuterPx(const QRect& r) {
+    if (sub_) return sub_->setGeometry(r);
+    QWidget* w = outer();
+    const QWindow* handle = w->windowHandle();
+    const QMargins frame = handle ? handle->frameMargins() : QMargins();
+    // No margins yet: the window manager has not framed the window (or there is none). The
+    // window is placed again once they are known, so that its outer edge lands here.
+    if (frame.isNull())
+        wantedOuter_ = r;
+    else
+        wantedOuter_.reset();
+    const QRect client = r.marginsRemoved(frame);
+    w->setGeometry(QRect(client.topLeft(), client.size().expandedTo(QSize(1, 1))));
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+    QWindow* handle = outer()->windowHandle();
+    if (wantedOuter_ && watched == handle && handle->windowState() == Qt::WindowNoState) {
+        switch (event->type()) {
+        case QEvent::Expose:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowStateChange:
+            if (!handle->frameMargins().isNull()) setOuterPx(*wantedOuter_);
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 int Form::leftTw() const {
-    return twips(outer()->x());
+    return twips(outerPx().x());
 }
 int Form::topTw() const {
-    return twips(outer()->y());
+    return twips(outerPx().y());
 }
 int Form::widthTw() const {
-    return twips(kind_ == Kind::Child ? sub_->width() : frameGeometry().width());
+    return twips(outerPx().width());
 }
 int Form::heightTw() const {
-    return twips(kind_ == Kind::Child ? sub_->height() : frameGeometry().height());
+    return twips(outerPx().height());
 }
 
 void Form::setLeftTw(int tw) {
-    outer()->move(px(tw), outer()->y());
+    QRect r = outerPx();
+    r.moveLeft(px(tw));
+    setOuterPx(r);
 }
 void Form::setTopTw(int tw) {
-    outer()->move(outer()->x(), px(tw));
+    QRect r = outerPx();
+    r.moveTop(px(tw));
+    setOuterPx(r);
 }
-
 void Form::setWidthTw(int tw) {
-    if (kind_ == Kind::Child)
-        sub_->resize(px(tw), sub_->height());
-    else
-        resize(std::max(1, px(tw) - decorationPx().width()), QWidget::height());
+    QRect r = outerPx();
+    r.setWidth(px(tw));
+    setOuterPx(r);
+}
+void Form::setHeightTw(int tw) {
+    QRect r = outerPx();
+    r.setHeight(px(tw));
+    setOuterPx(r);
 }
 
-void Form::setHeightTw(int tw) {
-    if (kind_ == Kind::Child)
-        sub_->resize(sub_->width(), px(tw));
-    else
-        resize(QWidget::width(), std::max(1, px(tw) - decorationPx().height()));
+int Form::state() const {
+    if (pendingState_) return *pendingState_;
+    return outer()->isMaximized() ? Maximised : Normal;
 }
 
 void Form::setState(int state) {
-    state_ = state == Maximised ? Maximised : Normal;
+    pendingState_ = state == Maximised ? Maximised : Normal;
     if (isShown()) Show();
+}
+
+void Form::setBorder(Border border, bool titleBar) {
+    border_ = border;
+    if (sub_) applySubWindowBorder();
+    if (kind_ != Kind::TopLevel || titleBar || edge_) return;
+    edge_ = new DialogEdge(this);
+    const int e = static_cast<QFrame*>(edge_)->frameWidth();
+    setParent(edge_);
+    move(e, e);
+    edge_->setFixedSize(size() + QSize(2 * e, 2 * e));
+}
+
+void Form::applySubWindowBorder() {
+    if (border_ == Border::Sizable) return;
+    // The title bar keeps its menu and all three buttons; only dragging an edge is gone.
+    sub_->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint);
 }
 
 void Form::setBackColor(Colour colour) {
@@ -127,7 +210,8 @@ void Form::printForm() {
 }
 
 QWidget* Form::outer() const {
-    return sub_ ? static_cast<QWidget*>(sub_) : const_cast<Form*>(this);
+    if (sub_) return sub_;
+    return edge_ ? edge_ : const_cast<Form*>(this);
 }
 
 QMenu* Form::addMenu(const QString& name, const QString& caption) {

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 #include <utility>
 
 class QMdiSubWindow;
@@ -22,6 +23,9 @@ class Form : public QWidget {
   public:
     enum class Kind { TopLevel, Child, Frame };
     enum State { Normal = 0, Maximised = 2 };
+    // Sizable: the user can drag the edges. FixedSingle: a thin edge that cannot be dragged;
+    // the title bar keeps its buttons. FixedDialog: a dialog's raised edge, fixed as well.
+    enum class Border { Sizable, FixedSingle, FixedDialog };
 
     Form(Runtime& rt, const QString& name, Kind kind);
     ~Form() override;
@@ -32,7 +36,8 @@ class Form : public QWidget {
     // going, but it is hidden and is deleted as soon as that handler returns.
     bool isUnloaded() const { return unloaded_; }
 
-    // Shows the window modeless and brings it to the front.
+    // Shows the window modeless and brings it to the front. A loaded window comes back as
+    // it was hidden, maximised or not: only a state set since then is applied.
     void Show();
     void Hide();
     // The window is shown (for a child: its sub-window is).
@@ -53,14 +58,21 @@ class Form : public QWidget {
     void setTopTw(int twips);
     void setWidthTw(int twips);
     void setHeightTw(int twips);
-    int state() const { return state_; }
+    // Normal or Maximised, as the user sees it (or as set to apply at the next show).
+    int state() const;
+    // Applies at once to a shown window, otherwise when it is next shown.
     void setState(int state);
+    // A child's border is its sub-window's. Without a title bar (a top-level window of a
+    // fixed size, set before) the window manager draws no edge at all, so the window draws
+    // the edge itself, around its client area.
+    void setBorder(Border border, bool titleBar = true);
     Colour backColor() const { return backColor_; }
     void setBackColor(Colour colour);
     // The client area as it looks, to the printer.
     void printForm();
 
-    // The sub-window of a child, or the window itself.
+    // The sub-window of a child, the drawn edge of a window without a title bar, or the
+    // window itself.
     QWidget* outer() const;
     QMdiSubWindow* subWindow() const { return sub_; }
     // The window's menu bar; the frame shows it while this window is active.
@@ -81,6 +93,7 @@ class Form : public QWidget {
     // The frame lists its shown child windows at the end of this menu.
     void setWindowListMenu(QMenu* menu) { windowListMenu_ = menu; }
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Runs `handler` as an event handler of this window: the window stays alive until the
     // handler returns, even when it is unloaded meanwhile.
@@ -101,14 +114,22 @@ class Form : public QWidget {
         Form* form;
     };
     void deleteWhenIdle();
-    // What the window manager adds around a top-level window's client area, in pixels.
-    QSize decorationPx() const;
+    // The outer rectangle as the window manager draws it (title bar and edges included), in
+    // pixels: on the screen, or for a child in the frame's client area.
+    QRect outerPx() const;
+    void setOuterPx(const QRect& outer);
+    void applySubWindowBorder();
 
     Runtime& rt_;
     Kind kind_;
     QMdiSubWindow* sub_ = nullptr;
+    QWidget* edge_ = nullptr;
     QString caption_;
-    int state_ = Normal;
+    std::optional<int> pendingState_;
+    Border border_ = Border::Sizable;
+    // Placed before the window manager framed the window: placed again once the frame's
+    // margins are known.
+    std::optional<QRect> wantedOuter_;
     Colour backColor_ = SysButtonFace;
     QList<QMenu*> menus_;
     QMenu* windowListMenu_ = nullptr;

@@ -59,6 +59,7 @@ void MdiForm::adopt(Form* child) {
     sub->hide();
     child->sub_ = sub;
     child->frame_ = this;
+    child->applySubWindowBorder();
     if (child->windowListMenu_) attachWindowList(child->windowListMenu_);
 }
 

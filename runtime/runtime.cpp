@@ -49,6 +49,9 @@ void Runtime::registerForm(const QString& name, Factory factory) {
 
 Form* Runtime::form(const QString& name) {
     if (Form* f = loadedForm(name)) return f;
+    // A handler still going after the end (its message box answered, its yield returned)
+    // must not bring the frame back or run the start-up a second time.
+    if (over_) return nullptr;
     const auto factory = factories_.constFind(name);
     if (factory == factories_.constEnd()) {
         qWarning("No window is called %s", qPrintable(name));
@@ -60,7 +63,8 @@ Form* Runtime::form(const QString& name) {
     if (created->kind() == Form::Kind::Child) {
         // The frame comes first: a child lives in its client area.
         frame = form<MdiForm>(frameName_);
-        if (Form* f = loadedForm(name)) { // the frame's own load handler loaded it
+        Form* f = loadedForm(name); // the frame's own load handler loaded it
+        if (f || over_ || !frame) {
             delete created;
             return f;
         }
@@ -94,6 +98,7 @@ void Runtime::hide(const QString& name) {
 void Runtime::unload(const QString& name) {
     QPointer<Form> f = loaded_.take(name);
     if (!f) return;
+    if (name == frameName_) over_ = true;
     // A frame unloads its children from inside its own unload: the program is over
     // once, when the outermost unload finds nothing loaded.
     ++unloading_;
@@ -104,6 +109,7 @@ void Runtime::unload(const QString& name) {
 
 void Runtime::end() {
     ended_ = true;
+    over_ = true;
     if (services_.ender) services_.ender->endProgram();
     // Only a scripted ender comes back here: unload everything so that no run goes on.
     const auto names = loaded_.keys();

@@ -62,7 +62,8 @@ class Runtime : public QObject {
     void setYieldHook(std::function<void()> hook) { yieldHook_ = std::move(hook); }
 
     // Windows. Each name stands for one window; referring to a window that is not loaded
-    // loads it (creates it hidden and runs its load handler once).
+    // loads it (creates it hidden and runs its load handler once). Once the frame has been
+    // unloaded the program is over and no window is loaded again: the form is null then.
     using Factory = std::function<Form*(Runtime&)>;
     void registerForm(const QString& name, Factory factory);
     // The frame that holds the child windows; loaded before the first child.
@@ -97,6 +98,8 @@ class Runtime : public QObject {
     std::function<void()> yieldHook_;
     int unloading_ = 0;
     bool ended_ = false;
+    // The frame has been unloaded, or the program ended: nothing is loaded any more.
+    bool over_ = false;
 };
 
 } // namespace zr

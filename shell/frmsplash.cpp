@@ -9,9 +9,11 @@
 using namespace zr;
 
 frmSplash::frmSplash(Runtime& rt) : Form(rt, Name, Kind::TopLevel) {
-    // No title bar and no task bar entry: a panel in the middle of the screen.
+    // No title bar and no task bar entry: a panel in a fixed dialog edge, in the middle of
+    // the screen.
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setFixedSize(px(7380), px(4245));
+    setBorder(Border::FixedDialog, false);
     setFocusPolicy(Qt::StrongFocus);
     centre();
 
@@ -58,8 +60,9 @@ void frmSplash::Form_Load() {
 }
 
 void frmSplash::centre() {
+    // The whole window, edge included, is centred.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+        outer()->move(screen->geometry().center() - outer()->rect().center());
 }
 
 void frmSplash::showEvent(QShowEvent* event) {

@@ -20,9 +20,7 @@ void Zelta::MDIForm_Load() {
     if (zr::Form* splash = rt().loadedForm(frmSplash::Name)) splash->Refresh();
     Module1::delay(rt(), 4);
     rt().unload(frmSplash::Name);
-    // Closed during the wait: the frame is gone, and the rest would only load it anew.
-    if (isUnloaded()) return;
-
+    // Closed during the wait, the program is over: the windows below are not loaded.
     rt().show(intro::Name);
     rt().form(QStringLiteral("logistic"));
     rt().hide(QStringLiteral("logistic"));

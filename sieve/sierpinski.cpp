@@ -57,6 +57,7 @@ Sierpinski::Sierpinski(Runtime& rt)
     : ProgramWindow(rt, Name, QStringLiteral("Do you want to finish with Sierpinski's Sieve?"),
                     QStringLiteral("0.00")) {
     setCaption(QStringLiteral("Sierpinski's Sieve"));
+    setBorder(Border::FixedSingle);
     setWindowIcon(artwork::sierpinskiIcon());
     setFont(layoutFont(QStringLiteral("MS Sans Serif"), 18, true));
     resize(px(10875), px(7200));
@@ -121,7 +122,7 @@ void Sierpinski::buildExplanation() {
                          QStringLiteral("(c) To find the next point: divide the distance from the "
                                         "previous point to the chosen vertex in the ratio you "
                                         "have chosen."),
-                         2760, 1335);
+                         2760, 1395);
     lbl_para3 =
         explanation(this, "lbl_para3", QStringLiteral("(b) Choose a vertex at random."), 2280, 495);
     lbl_para2 = explanation(

@@ -1,5 +1,6 @@
 // Every control of every window can be found by name: by assistive technology through
-// its accessible name, by code and tests through its objectName.
+// its accessible name, by code and tests through its objectName; and every label shows
+// all of its text with the fonts the program is laid out in.
 #include "runtime/controls.h"
 #include "tests/support/program.h"
 
@@ -60,6 +61,20 @@ static QStringList unnamed(Form* form) {
     return faults;
 }
 
+// Each label's text, wrapped as the label wraps it, in the label's font, fits the label.
+static QStringList overflowing(Form* form) {
+    QStringList faults;
+    for (QLabel* l : form->findChildren<QLabel*>()) {
+        if (l->text().isEmpty() || owner(l) != form) continue;
+        const QRect room = l->contentsRect();
+        const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+        const QSize need = l->fontMetrics().boundingRect(room, flags, l->text()).size();
+        if (need.width() > room.width() || need.height() > room.height())
+            QDebug(&faults.emplace_back()) << form->objectName() << l->objectName() << need << room;
+    }
+    return faults;
+}
+
 class TestAccessibility : public QObject {
     Q_OBJECT
   private slots:
@@ -67,20 +82,21 @@ class TestAccessibility : public QObject {
         QVERIFY2(leftoverWindows().isEmpty(), qPrintable(leftoverWindows().join(", ")));
     }
 
-    void everyControlAndMenuItemIsNamed() {
+    void everyControlIsNamedAndEveryLabelFits() {
         TestProgram p;
         QStringList faults;
         int checked = 0;
         // The splash only lives during the start-up wait.
         p.scripted.clock.at(1.0, [&] {
             faults << unnamed(p.rt->loadedForm(QStringLiteral("frmSplash")));
+            faults << overflowing(p.rt->loadedForm(QStringLiteral("frmSplash")));
             ++checked;
         });
         p.start();
         for (const char* name : {"Zelta", "intro", "logistic", "Sierpinski", "frmAbout"}) {
             Form* form = p.rt->form(QString::fromLatin1(name));
             if (!form) continue;
-            faults << unnamed(form);
+            faults << unnamed(form) << overflowing(form);
             ++checked;
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));

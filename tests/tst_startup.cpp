@@ -1,8 +1,8 @@
 // The start-up sequence, the splash and the chooser, on a scripted clock.
 #include "shell/frmsplash.h"
 #include "shell/intro.h"
-#include "tests/support/program.h"
 #include "shell/zelta.h"
+#include "tests/support/program.h"
 
 #include <QMdiSubWindow>
 #include <QtTest>
@@ -28,7 +28,8 @@ class TestStartup : public QObject {
             QVERIFY(splash && splash->isVisible());
             QCOMPARE(splash->lblVersion->text(), QStringLiteral("Version 1.1.0"));
             const QRect screen = QGuiApplication::primaryScreen()->geometry();
-            QVERIFY((splash->geometry().center() - screen.center()).manhattanLength() <= 2);
+            QVERIFY((splash->window()->geometry().center() - screen.center()).manhattanLength() <=
+                    2);
             // Clicks on what the panel holds do not close it.
             for (QWidget* inside :
                  QList<QWidget*>{splash->lblProductName, splash->lblVersion, splash->imgLogo})
@@ -107,12 +108,50 @@ class TestStartup : public QObject {
         QVERIFY(p.scripted.ender.ended == 1 && yields == 3 && !p.rt->anyLoaded());
     }
 
+    // Also a key on the splash then, which would bring the frame forward, brings nothing back.
     void closingFrameDuringWaitEndsProgram() {
         TestProgram p;
         QSignalSpy over(p.rt.get(), &Runtime::allUnloaded);
-        p.scripted.clock.at(1.0, [&] { p.window<Zelta>(Zelta::Name)->close(); });
+        p.scripted.clock.at(1.0, [&] {
+            p.window<Zelta>(Zelta::Name)->close();
+            QTest::keyClick(p.window<frmSplash>(frmSplash::Name), Qt::Key_A);
+        });
         p.start();
         QVERIFY(!p.rt->anyLoaded() && !p.rt->isLoaded(intro::Name));
+        QCOMPARE(over.count(), 1);
+    }
+
+    // Once the frame is closed nothing loads it again: not a handler whose message box is
+    // answered afterwards, nor a Window menu chosen in a window still finishing a handler.
+    void nothingComesBackAfterTheFrame_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("menu");
+        for (const char* w : {"Sierpinski", "logistic"}) {
+            QTest::addRow("%s EXIT", w) << w << "cmd_exit"
+                                        << "";
+            for (const char* menu : {"menu_log", "menu_sierp"})
+                QTest::addRow("%s %s", w, menu) << w << "cmd_finish" << menu;
+        }
+    }
+    void nothingComesBackAfterTheFrame() {
+        QFETCH(QString, window);
+        QFETCH(QString, button);
+        QFETCH(QString, menu);
+        TestProgram p;
+        p.start();
+        QSignalSpy over(p.rt.get(), &Runtime::allUnloaded);
+        p.window<intro>(intro::Name)
+            ->findChild<QPushButton*>(window == "logistic" ? "cmd_logistic" : "cmd_sierp")
+            ->click();
+        QPointer<Form> w = p.rt->loadedForm(window);
+        p.scripted.dialogs.whileOpen = [&] {
+            p.window<Zelta>(Zelta::Name)->close();
+            if (!menu.isEmpty()) w->findChild<QAction*>(menu)->trigger();
+        };
+        p.scripted.dialogs.answer(IDYES);
+        w->findChild<QPushButton*>(button)->click();
+        QVERIFY(!p.rt->anyLoaded());
         QCOMPARE(over.count(), 1);
     }
 };

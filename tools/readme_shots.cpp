@@ -2,15 +2,15 @@
 // time and chance, so every picture comes out the same each time it is taken.
 //   readme_shots OUTDIR
 // Run it on a real display (tools/screenshots.sh starts a virtual one).
+#include "logistic/logistic.h"
+#include "runtime/runtime.h"
 #include "shell/frmabout.h"
 #include "shell/frmsplash.h"
 #include "shell/intro.h"
-#include "logistic/logistic.h"
 #include "shell/module1.h"
-#include "runtime/runtime.h"
-#include "tests/support/program.h"
-#include "sieve/sierpinski.h"
 #include "shell/zelta.h"
+#include "sieve/sierpinski.h"
+#include "tests/support/program.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,10 +63,13 @@ void save(QWidget* window, const char* name) {
 // finished, confirmed, at the next one.
 void runAndSave(TestProgram& p, const QString& window, const char* start, int steps,
                 const char* name) {
-    p.run(window, QString::fromLatin1(start), [&](int n) {
-        if (n == steps) save(p.window(Zelta::Name), name);
-        if (n == steps + 1) p.confirm(window, QStringLiteral("cmd_finish"));
-    }, steps + 1);
+    p.run(
+        window, QString::fromLatin1(start),
+        [&](int n) {
+            if (n == steps) save(p.window(Zelta::Name), name);
+            if (n == steps + 1) p.confirm(window, QStringLiteral("cmd_finish"));
+        },
+        steps + 1);
 }
 
 void sieveRun(TestProgram& p, const char* vertices, const char* ratio, int points,

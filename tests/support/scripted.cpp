@@ -36,6 +36,7 @@ float ScriptedClock::timer() {
 }
 
 void ScriptedClock::sleep(double seconds) {
+    if (whileAsleep) whileAsleep();
     if (seconds > 0) {
         now += seconds;
         slept += seconds;

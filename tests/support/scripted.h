@@ -60,6 +60,9 @@ class ScriptedClock : public Clock {
     void sleep(double seconds) override;
     void waitForEvents(double seconds) override;
 
+    // Runs at each blocking sleep, as if the user looked at the screen then.
+    std::function<void()> whileAsleep;
+
     double slept = 0.0; // total time spent blocked without events
     int eventWaits = 0; // waits that handled events
 
