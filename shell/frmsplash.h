@@ -10,6 +10,13 @@ class frmSplash : public zr::Form {
     static inline const QString Name = QStringLiteral("frmSplash");
     explicit frmSplash(zr::Runtime& rt);
 
+
+  protected:
+    void Form_Load() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
     zr::Panel* Frame1;
     zr::ImageBox* imgLogo;
     zr::Label* lblAuthor;
@@ -20,12 +27,6 @@ class frmSplash : public zr::Form {
     zr::Label* lblDate;
     zr::Label* lblWarning;
 
-  protected:
-    void Form_Load() override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
-  private:
     void centre();
     void Form_KeyPress(int KeyAscii);
     void Frame1_Click();

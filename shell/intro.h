@@ -10,6 +10,11 @@ class intro : public zr::Form {
     static inline const QString Name = QStringLiteral("intro");
     explicit intro(zr::Runtime& rt);
 
+
+  protected:
+    void Form_Load() override;
+
+  private:
     zr::Label* lbl_welcome;
     zr::Panel* Picture1;
     zr::Label* lbl_logistic;
@@ -23,10 +28,6 @@ class intro : public zr::Form {
     void cmd_sierp_Click();
     void cmd_exit_Click();
 
-  protected:
-    void Form_Load() override;
-
-  private:
     void buildPanel(zr::Panel*& panel, zr::Label*& label, zr::CommandButton*& button,
                     const QString& suffix, double left, const QString& text, zr::Colour textColour,
                     const QImage& picture, const QString& buttonName);

@@ -1,17 +1,31 @@
-// The start-up sequence, the splash and the chooser, on a scripted clock.
+// The start-up sequence, the splash and the chooser on a scripted clock, and the end of the
+// program: FINISH, and the frame closed while handlers are still going.
+#include "logistic/logistic.h"
+#include "runtime/mdiform.h"
 #include "shell/frmsplash.h"
 #include "shell/intro.h"
 #include "shell/zelta.h"
+#include "sieve/sierpinski.h"
 #include "tests/support/program.h"
 
+#include <QLabel>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QtTest>
 
 using namespace zr;
 
+namespace {
+const QString Splash = frmSplash::Name;
+} // namespace
+
 class TestStartup : public QObject {
     Q_OBJECT
   private slots:
+    void cleanup() {
+        QVERIFY2(leftoverWindows().isEmpty(), qPrintable(leftoverWindows().join(", ")));
+    }
+
     // However the splash goes, the chooser comes only when the four seconds are up.
     void splashThenChooserAfterTheWait_data() {
         QTest::addColumn<QString>("how");
@@ -22,39 +36,42 @@ class TestStartup : public QObject {
     void splashThenChooserAfterTheWait() {
         QFETCH(QString, how);
         TestProgram p;
-        bool checked = false;
+        QString version;
+        QPoint offCentre;
+        bool splashAfterClick = false, splashAt39 = false, chooserAt39 = true;
         p.scripted.clock.at(1.0, [&] {
-            auto* splash = p.window<frmSplash>(frmSplash::Name);
-            QVERIFY(splash && splash->isVisible());
-            QCOMPARE(splash->lblVersion->text(), QStringLiteral("Version 1.1.0"));
-            const QRect screen = QGuiApplication::primaryScreen()->geometry();
-            QVERIFY((splash->window()->geometry().center() - screen.center()).manhattanLength() <=
-                    2);
+            Form* splash = p.window(Splash);
+            version = p.text(Splash, "lblVersion");
+            offCentre = splash->window()->frameGeometry().center() -
+                        QGuiApplication::primaryScreen()->geometry().center();
             // Clicks on what the panel holds do not close it.
-            for (QWidget* inside :
-                 QList<QWidget*>{splash->lblProductName, splash->lblVersion, splash->imgLogo})
-                QTest::mouseClick(inside, Qt::LeftButton, {}, QPoint(3, 3));
+            for (const char* inside : {"lblProductName", "lblVersion", "imgLogo"})
+                QTest::mouseClick(p.control<QWidget>(Splash, inside), Qt::LeftButton, {},
+                                  QPoint(3, 3));
             if (how == "key") QTest::keyClick(splash, Qt::Key_A);
-            if (how == "click") QTest::mouseClick(splash->Frame1, Qt::LeftButton, {}, {20, 20});
-            QCOMPARE(p.rt->isLoaded(frmSplash::Name), how == "wait");
+            if (how == "click")
+                QTest::mouseClick(p.control<QWidget>(Splash, "Frame1"), Qt::LeftButton, {},
+                                  {20, 20});
+            splashAfterClick = p.rt->isLoaded(Splash);
         });
         p.scripted.clock.at(3.9, [&] {
-            QCOMPARE(p.rt->isLoaded(frmSplash::Name), how == "wait");
-            QVERIFY(!p.rt->isLoaded(intro::Name));
-            checked = true;
+            splashAt39 = p.rt->isLoaded(Splash);
+            chooserAt39 = p.rt->isLoaded(intro::Name);
         });
         p.start();
-        QVERIFY(checked && p.scripted.clock.now > 4.0 && !p.rt->isLoaded(frmSplash::Name));
-        auto* chooser = p.window<intro>(intro::Name);
-        QVERIFY(chooser && chooser->isShown());
-        // Both programs were loaded and wait hidden.
-        for (const char* name : {"logistic", "Sierpinski"}) {
-            Form* f = p.rt->loadedForm(QString::fromLatin1(name));
-            QVERIFY2(f && !f->isShown(), name);
-        }
-        auto* frame = p.window<Zelta>(Zelta::Name);
-        QCOMPARE(frame->shownChildren(), QList<Form*>{chooser});
-        QCOMPARE(frame->activeChild(), chooser);
+        QCOMPARE(version, QStringLiteral("Version 1.1.0"));
+        QVERIFY(offCentre.manhattanLength() <= 2);
+        QCOMPARE(splashAfterClick, how == "wait");
+        QCOMPARE(splashAt39, how == "wait");
+        QVERIFY(!chooserAt39);
+        QVERIFY(p.scripted.clock.now > 4.0);
+        QVERIFY(!p.rt->isLoaded(Splash));
+        // Both programs were loaded and wait hidden; the chooser is the one window shown.
+        auto* frame = static_cast<MdiForm*>(p.window(Zelta::Name));
+        QCOMPARE(frame->shownChildren(), QList<Form*>{p.window(intro::Name)});
+        QCOMPARE(frame->activeChild(), p.window(intro::Name));
+        QVERIFY(p.window(logistic::Name));
+        QVERIFY(p.window(Sierpinski::Name));
         QCOMPARE(frame->frameGeometry(), QRect(px(400), 0, px(11180), px(8800)));
         // The wait handled events as they came instead of spinning through the four seconds.
         QVERIFY(p.scripted.clock.eventWaits < 10);
@@ -63,49 +80,45 @@ class TestStartup : public QObject {
     void chooserOpensProgramsWithoutReloading() {
         TestProgram p;
         p.start();
-        auto* chooser = p.window<intro>(intro::Name);
-        Form* sieve = p.rt->loadedForm("Sierpinski");
-        Form* logisticWindow = p.rt->loadedForm("logistic");
-        QTest::mouseClick(chooser->cmd_sierp, Qt::LeftButton);
-        QVERIFY(!chooser->isShown() && sieve->isShown());
-        QCOMPARE(p.rt->loadedForm("Sierpinski"), sieve);
+        Form* chooser = p.window(intro::Name);
+        QPointer<Form> sieve = p.window(Sierpinski::Name), cobweb = p.window(logistic::Name);
+        p.click(intro::Name, "cmd_sierp");
+        QVERIFY(!chooser->isShown());
+        QVERIFY(sieve->isShown());
         sieve->Hide();
         chooser->Show();
         chooser->subWindow()->move(50, 60);
-        QTest::mouseClick(chooser->cmd_logistic, Qt::LeftButton);
-        QVERIFY(logisticWindow->isShown());
-        QCOMPARE(p.rt->loadedForm("logistic"), logisticWindow);
+        p.click(intro::Name, "cmd_logistic");
+        QVERIFY(cobweb->isShown());
+        QCOMPARE(p.window(logistic::Name), cobweb.data());
+        QCOMPARE(p.window(Sierpinski::Name), sieve.data());
         // A chooser closed with its close box comes back loaded afresh, in its place.
         chooser->Show();
         chooser->subWindow()->close();
         QVERIFY(!p.rt->isLoaded(intro::Name));
         p.rt->show(intro::Name);
-        auto* again = p.window<intro>(intro::Name);
-        QVERIFY(again && again->isShown());
-        QCOMPARE(again->subWindow()->pos(), QPoint(0, 0));
+        QVERIFY(p.window(intro::Name)->isShown());
+        QCOMPARE(p.window(intro::Name)->subWindow()->pos(), QPoint(0, 0));
     }
 
     // FINISH answered No changes nothing; answered Yes it ends the program, even in a run.
     void finishAskedThenEndsEvenInsideARun() {
         TestProgram p;
         p.start();
-        auto* chooser = p.window<intro>(intro::Name);
-        p.scripted.dialogs.answer(IDNO);
-        QTest::mouseClick(chooser->cmd_exit, Qt::LeftButton);
+        p.confirm(intro::Name, "cmd_exit", IDNO);
         const auto box = p.scripted.dialogs.shown.last();
-        QVERIFY(box.text == "Do you really want to finish with Zelta?" && box.title == "Finish");
-        QVERIFY(box.style == 36 && p.scripted.ender.ended == 0 && chooser->isShown());
-        // A loop that yields like a run, with FINISH clicked inside one of its yields.
-        int yields = 0;
-        p.rt->setYieldHook([&] {
-            if (++yields != 3) return;
-            p.scripted.dialogs.answer(IDYES);
-            QTest::mouseClick(chooser->cmd_exit, Qt::LeftButton);
+        QCOMPARE(box.text, QStringLiteral("Do you really want to finish with Zelta?"));
+        QCOMPARE(box.title, QStringLiteral("Finish"));
+        QCOMPARE(box.style, MB_YESNO | MB_QUESTION);
+        QCOMPARE(p.scripted.ender.ended, 0);
+        QVERIFY(p.window(intro::Name)->isShown());
+        p.click(intro::Name, "cmd_sierp");
+        const int yields = p.run(Sierpinski::Name, "cmd_iter", [&](int n) {
+            if (n == 3) p.confirm(intro::Name, "cmd_exit");
         });
-        Form* sieve = p.rt->loadedForm("Sierpinski");
-        while (!sieve->isUnloaded() && yields < 1000)
-            p.rt->yield();
-        QVERIFY(p.scripted.ender.ended == 1 && yields == 3 && !p.rt->anyLoaded());
+        QCOMPARE(yields, 3);
+        QCOMPARE(p.scripted.ender.ended, 1);
+        QVERIFY(!p.rt->anyLoaded());
     }
 
     // Also a key on the splash then, which would bring the frame forward, brings nothing back.
@@ -113,11 +126,11 @@ class TestStartup : public QObject {
         TestProgram p;
         QSignalSpy over(p.rt.get(), &Runtime::allUnloaded);
         p.scripted.clock.at(1.0, [&] {
-            p.window<Zelta>(Zelta::Name)->close();
-            QTest::keyClick(p.window<frmSplash>(frmSplash::Name), Qt::Key_A);
+            p.window(Zelta::Name)->close();
+            QTest::keyClick(p.window(Splash), Qt::Key_A);
         });
         p.start();
-        QVERIFY(!p.rt->anyLoaded() && !p.rt->isLoaded(intro::Name));
+        QVERIFY(!p.rt->anyLoaded());
         QCOMPARE(over.count(), 1);
     }
 
@@ -141,16 +154,13 @@ class TestStartup : public QObject {
         TestProgram p;
         p.start();
         QSignalSpy over(p.rt.get(), &Runtime::allUnloaded);
-        p.window<intro>(intro::Name)
-            ->findChild<QPushButton*>(window == "logistic" ? "cmd_logistic" : "cmd_sierp")
-            ->click();
-        QPointer<Form> w = p.rt->loadedForm(window);
+        p.click(intro::Name, window == "logistic" ? "cmd_logistic" : "cmd_sierp");
+        QPointer<Form> w = p.window(window);
         p.scripted.dialogs.whileOpen = [&] {
-            p.window<Zelta>(Zelta::Name)->close();
+            p.window(Zelta::Name)->close();
             if (!menu.isEmpty()) w->findChild<QAction*>(menu)->trigger();
         };
-        p.scripted.dialogs.answer(IDYES);
-        w->findChild<QPushButton*>(button)->click();
+        p.confirm(window, button);
         QVERIFY(!p.rt->anyLoaded());
         QCOMPARE(over.count(), 1);
     }
