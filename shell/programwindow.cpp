@@ -55,7 +55,7 @@ void ProgramWindow::yieldStep() {
 void ProgramWindow::holdStep(double ms) {
     // A blocking sleep rather than a spin on the timer: the processor stays free, no event
     // is handled meanwhile, and a wait across midnight still ends on time.
-    if (ms > 0) rt().clock().sleep(ms / 1000.0);
+    rt().clock().sleep(ms / 1000.0);
 }
 
 void ProgramWindow::stopRuns() {
