@@ -59,9 +59,9 @@ void ProgramWindow::holdStep(double ms) {
 }
 
 void ProgramWindow::stopRuns() {
-    // As Finish does: the loop leaves at its next look at the flags, paused or not.
+    // As Finish does: the loop leaves at its next look at the flags; a paused one leaves
+    // its wait too, since the window is being unloaded.
     fin = Value::boolean(true);
-    carryon = true;
 }
 
 void ProgramWindow::cmd_pause_Click() {

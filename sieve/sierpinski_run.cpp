@@ -21,9 +21,8 @@ void Sierpinski::plot_new_point(double x, double y, Colour col) {
     pb_screen->pset(px, py, col);
     pb_screen->refresh();
     pause(wait);
-    // The same flash again gives back exactly what lay under it, earlier points included.
-    pb_screen->setDrawMode(PictureBox::XorPen);
-    pb_screen->setDrawWidth(4);
+    // The same flash again, still in exclusive-or and four wide, gives back exactly what
+    // lay under it, earlier points included.
     pb_screen->pset(px, py, col);
     // The point itself stays as one pixel; it reaches the screen at the run's next yield.
     pb_screen->setDrawMode(PictureBox::CopyPen);

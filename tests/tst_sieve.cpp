@@ -51,6 +51,17 @@ struct Sieve : TestProgram {
             if (at(p.x(), p.y(), i % 3 - 1, i / 3 - 1) == Black) return true;
         return false;
     }
+    // The colours a control shows, the commonest first.
+    QList<Colour> colours(const char* name) const {
+        const QImage image = control<QWidget>(W, name)->grab().toImage();
+        QHash<Colour, int> count;
+        for (int i = 0; i < image.width() * image.height(); ++i)
+            ++count[fromQColor(image.pixelColor(i % image.width(), i / image.width()))];
+        QList<Colour> ranked = count.keys();
+        std::sort(ranked.begin(), ranked.end(),
+                  [&](Colour a, Colour b) { return count[a] > count[b]; });
+        return ranked;
+    }
     // The buttons a run disables that are enabled, the Pause caption, the counter, the
     // drawing area, and the program windows shown.
     QString look() const {
@@ -81,6 +92,7 @@ class TestSieve : public QObject {
         QCOMPARE(s.text(W, "lbl_pause"), QStringLiteral("Pause interval 0.00 sec"));
         QCOMPARE(s.control<QScrollBar>(W, "hsb_speed")->value(), 0);
         // Restored from its maximised state, the window takes its own place and size.
+        QVERIFY(s.window(W)->subWindow()->isMaximized());
         s.window(W)->subWindow()->showNormal();
         QCOMPARE(s.window(W)->subWindow()->geometry(), QRect(0, 0, 733, 507));
         s.trigger(W, "hlp_About");
@@ -101,6 +113,28 @@ class TestSieve : public QObject {
         QVERIFY(s.control(W, "cmd_cls")->isVisible());
         QVERIFY(s.control<QWidget>(W, "lbl_int")->isVisible());
         QVERIFY(!print->isVisible());
+    }
+
+    // The window's parts in their colours: the back colour the commonest, the text in its own.
+    void colours() {
+        Sieve s;
+        const auto system = [](Colour c) { return fromQColor(toQColor(c)); };
+        const Colour paleCyan = 0xFFFFC0, tooltip = system(SysTooltipBackground);
+        const QList<std::tuple<const char*, Colour, Colour>> parts{
+            {"Shape2", paleCyan, paleCyan},
+            {"Label1", paleCyan, paleCyan},
+            {"lbl_para1", paleCyan, Red},
+            {"lbl_iters", system(SysHighlightText), Blue},
+            {"lbl_title", system(SysActiveTitle), Blue},
+            {"cmd_exit", Red, Red},
+            {"lbl_pause", tooltip, tooltip},
+            {"lbl_int", tooltip, tooltip}};
+        for (const auto& [name, back, text] : parts) {
+            const QList<Colour> seen = s.colours(name);
+            QCOMPARE(seen.first(), back);
+            QVERIFY2(seen.contains(text), name);
+        }
+        QCOMPARE(s.control(W, "cmd_vert")->text(), QStringLiteral("Enter\nnumber of\nvertices"));
     }
 
     void runPointsColoursCounterSpeed() {
@@ -125,20 +159,24 @@ class TestSieve : public QObject {
         double slept = 0;
         int inked = 0;
         QString caption;
-        s.run(W, "cmd_iter", [&](int n) {
-            flashMs << qRound((s.scripted.clock.slept - slept) * 1000);
-            slept = s.scripted.clock.slept;
-            if (n < 4) {
-                s.control<QScrollBar>(W, "hsb_speed")->setValue(QList<int>{10, 250, 1000}[n - 1]);
-                speed << s.text(W, "lbl_pause");
-                return;
-            }
-            for (const QPointF& p : points)
-                seen << s.at(p.x(), p.y());
-            inked = s.inked();
-            caption = s.window(W)->caption();
-            s.confirm(W, "cmd_finish");
-        });
+        s.run(
+            W, "cmd_iter",
+            [&](int n) {
+                flashMs << qRound((s.scripted.clock.slept - slept) * 1000);
+                slept = s.scripted.clock.slept;
+                if (n < 4) {
+                    s.control<QScrollBar>(W, "hsb_speed")
+                        ->setValue(QList<int>{10, 250, 1000}[n - 1]);
+                    speed << s.text(W, "lbl_pause");
+                    return;
+                }
+                for (const QPointF& p : points)
+                    seen << s.at(p.x(), p.y());
+                inked = s.inked();
+                caption = s.window(W)->caption();
+                s.confirm(W, "cmd_finish");
+            },
+            10);
         QCOMPARE(seen, (QList<Colour>{Cyan, Green, Blue, Magenta, Cyan}));
         QCOMPARE(inked, points.size());
         QCOMPARE(caption, QStringLiteral("Sierpinski Sieve: v vertices:  ratio = 0.25"));
@@ -151,7 +189,8 @@ class TestSieve : public QObject {
         QCOMPARE(flash.count(s.at(0, 0) ^ Cyan), 16);
         QCOMPARE(flash.count(s.at(0, 0)), 20);
         // Each run is seeded afresh, from the time it starts.
-        s.run(W, "cmd_iter", [&](int) { s.confirm(W, "cmd_finish"); });
+        s.run(
+            W, "cmd_iter", [&](int) { s.confirm(W, "cmd_finish"); }, 10);
         QCOMPARE(s.scripted.random.seeds.size(), 2);
         QVERIFY(s.scripted.random.seeds[0] != s.scripted.random.seeds[1]);
     }
@@ -204,7 +243,7 @@ class TestSieve : public QObject {
             }
         };
         act(0);
-        s.run(W, "cmd_iter", act);
+        s.run(W, "cmd_iter", act, 20);
         act(-1);
         QCOMPARE(seen, looks);
         for (const auto& box : s.scripted.dialogs.shown)
@@ -214,28 +253,32 @@ class TestSieve : public QObject {
     // Each entry follows a square: it asks again, and clears the square first.
     void vertexEntries_data() {
         QTest::addColumn<QStringList>("typed");
-        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("kept"); // shown in captions, "v" for none
         QTest::addColumn<int>("sides");
         QTest::newRow("5: a pentagon") << QStringList{"5"} << "5" << 5;
         QTest::newRow("3.0, as typed") << QStringList{"3.0"} << "3.0" << 3;
         QTest::newRow("4.5, 2, abc ask again") << QStringList{"4.5", "2", "abc", "6"} << "6" << 6;
         QTest::newRow("5abc read as 5") << QStringList{"5abc"} << "5abc" << 5;
         QTest::newRow("10000 at most") << QStringList{"10001", "10000"} << "10000" << 10000;
-        QTest::newRow("cancel") << QStringList{"<cancel>"} << "4" << 0;
-        QTest::newRow("refused, then empty") << QStringList{"2", ""} << "4" << 0;
+        QTest::newRow("cancel") << QStringList{"<cancel>"} << "v" << 0;
+        QTest::newRow("refused, then empty") << QStringList{"2", ""} << "v" << 0;
     }
     void vertexEntries() {
         QFETCH(QStringList, typed);
-        QFETCH(QString, caption);
+        QFETCH(QString, kept);
         QFETCH(int, sides);
         Sieve s;
         s.enter(W, "cmd_vert", {"4"});
         s.enter(W, "cmd_vert", typed);
-        QCOMPARE(s.window(W)->caption(), "Sierpinski Sieve: " + caption + " vertices");
+        // A cancelled entry leaves the caption as the square's entry left it.
+        QCOMPARE(s.window(W)->caption(), "Sierpinski Sieve: " + (sides ? kept : "4") + " vertices");
         QCOMPARE(s.scripted.dialogs.shown.size(), 1 + typed.size());
         for (const auto& box : s.scripted.dialogs.shown)
             QCOMPARE(box.defaultText, QStringLiteral("3"));
         QVERIFY(!s.blackNear({100, 100}));
+        // Lines one pixel wide: about as many pixels as the perimeter is long, or none.
+        const double perimeter = sides ? sides * 400 * std::sin(M_PI / sides) : 0;
+        if (sides <= 6) QVERIFY(s.inked() <= 1.2 * perimeter);
         for (int i = 0; i < sides; ++i) { // the middle of each side, the last one too
             const double a = (i + 0.5) * 2 * M_PI / sides, r = 200 * std::cos(M_PI / sides);
             QVERIFY2(s.blackNear({r * std::sin(a), r * std::cos(a)}),
@@ -245,6 +288,10 @@ class TestSieve : public QObject {
         s.trigger(W, "menu_log");
         s.trigger(W, "menu_sierp");
         QCOMPARE(s.blackNear({0, 200}), sides > 0);
+        s.click(W, "cmd_cls");
+        QCOMPARE(s.inked(), 0);
+        s.enter(W, "cmd_ratio", {"0.5"});
+        QCOMPARE(s.window(W)->caption(), "Sierpinski Sieve: " + kept + " vertices:  ratio = 0.5");
     }
 
     void ratioEntries_data() {
