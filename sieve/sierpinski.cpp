@@ -60,8 +60,6 @@ Sierpinski::Sierpinski(Runtime& rt)
                     QStringLiteral("0.00")) {
     setCaption(QStringLiteral("Sierpinski's Sieve"));
     setWindowIcon(artwork::sierpinskiIcon());
-    setFont(layoutFont(QStringLiteral("MS Sans Serif"), 18, true));
-    resize(px(10875), px(7200));
     buildControls();
     buildExplanation();
     buildMenus();
@@ -182,7 +180,6 @@ void Sierpinski::buildMenus() {
     };
     QAction* background = addMenuItem(help_help, QStringLiteral("hlp_bck"),
                                       QStringLiteral("&Mathematical Background"));
-    background->setProperty("Index", 9);
     hlp_bck.insert(9, background);
     on(background, &QAction::triggered, [this] { hlp_bck_Click(9); });
     seaparator = help_help->addSeparator();

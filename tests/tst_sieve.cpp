@@ -2,6 +2,7 @@
 // window then shows on its drawing area, counter, captions and buttons.
 #include "tests/support/program.h"
 
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QtTest>
@@ -62,6 +63,16 @@ struct Sieve : TestProgram {
                   [&](Colour a, Colour b) { return count[a] > count[b]; });
         return ranked;
     }
+    // How a control sets its text: point size, " bold", and where a label puts it.
+    QString lettering(const char* name) const {
+        const QWidget* w = control<QWidget>(W, name);
+        QString how = QString::number(w->font().pointSizeF()) + (w->font().bold() ? " bold" : "");
+        if (const auto* label = qobject_cast<const QLabel*>(w)) {
+            const Qt::Alignment a = label->alignment();
+            how += a & Qt::AlignRight ? " right" : a & Qt::AlignHCenter ? " centred" : " left";
+        }
+        return how;
+    }
     // The buttons a run disables that are enabled, the Pause caption, the counter, the
     // drawing area, and the program windows shown.
     QString look() const {
@@ -93,6 +104,7 @@ class TestSieve : public QObject {
         QCOMPARE(s.control<QScrollBar>(W, "hsb_speed")->value(), 0);
         // Restored from its maximised state, the window takes its own place and size.
         QVERIFY(s.window(W)->subWindow()->isMaximized());
+        QVERIFY(!s.window(W)->windowIcon().isNull());
         s.window(W)->subWindow()->showNormal();
         QCOMPARE(s.window(W)->subWindow()->geometry(), QRect(0, 0, 733, 507));
         s.trigger(W, "hlp_About");
@@ -120,19 +132,21 @@ class TestSieve : public QObject {
         Sieve s;
         const auto system = [](Colour c) { return fromQColor(toQColor(c)); };
         const Colour paleCyan = 0xFFFFC0, tooltip = system(SysTooltipBackground);
-        const QList<std::tuple<const char*, Colour, Colour>> parts{
-            {"Shape2", paleCyan, paleCyan},
-            {"Label1", paleCyan, paleCyan},
-            {"lbl_para1", paleCyan, Red},
-            {"lbl_iters", system(SysHighlightText), Blue},
-            {"lbl_title", system(SysActiveTitle), Blue},
-            {"cmd_exit", Red, Red},
-            {"lbl_pause", tooltip, tooltip},
-            {"lbl_int", tooltip, tooltip}};
-        for (const auto& [name, back, text] : parts) {
+        // Back colour, text colour, and the text's font and place.
+        const QList<std::tuple<const char*, Colour, Colour, const char*>> parts{
+            {"Shape2", paleCyan, paleCyan, ""},
+            {"Label1", paleCyan, paleCyan, "8.25 left"},
+            {"lbl_para1", paleCyan, Red, "8.25 bold left"},
+            {"lbl_iters", system(SysHighlightText), Blue, "13.5 bold right"},
+            {"lbl_title", system(SysActiveTitle), Blue, "12 centred"},
+            {"cmd_exit", Red, Red, "8.25"},
+            {"lbl_pause", tooltip, tooltip, "8.25 centred"},
+            {"lbl_int", tooltip, tooltip, "8.25 left"}};
+        for (const auto& [name, back, text, font] : parts) {
             const QList<Colour> seen = s.colours(name);
             QCOMPARE(seen.first(), back);
             QVERIFY2(seen.contains(text), name);
+            if (*font) QCOMPARE(s.lettering(name), QString(font));
         }
         QCOMPARE(s.control(W, "cmd_vert")->text(), QStringLiteral("Enter\nnumber of\nvertices"));
     }
