@@ -38,7 +38,7 @@ CommandButton* button(QWidget* parent, const char* name, const QString& caption,
     auto* b =
         new CommandButton(parent, QString::fromLatin1(name), caption, left, top, width, height);
     b->setFont(smallFont());
-    if (height > 375) wrapFace(b);
+    wrapFace(b);
     return b;
 }
 
@@ -147,8 +147,8 @@ void Sierpinski::buildExplanation() {
     lbl_title->setBackColor(SysActiveTitle);
     lbl_title->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 12));
 
-    lbl_int = new Label(this, QStringLiteral("lbl_int"), QStringLiteral("    0             1"), 360,
-                        6720, 1095, 255);
+    const QString marks = QStringLiteral("    0             1");
+    lbl_int = new Label(this, QStringLiteral("lbl_int"), marks, 360, 6720, 1095, 255);
     // The scale's two marks must stay on one line, under the ends of the speed bar.
     lbl_int->setWordWrap(false);
     lbl_int->setFont(smallFont());

@@ -36,7 +36,7 @@ void Sierpinski::pause(double n) {
 
 void Sierpinski::cmd_iter_Click() {
     // Green, blue, magenta, cyan: the colour follows the number of points plotted.
-    const std::array<Colour, 4> palette{Green, Blue, Magenta, Cyan};
+    const std::array palette{Green, Blue, Magenta, Cyan};
     const auto paletteColour = [&] { return palette[static_cast<int>(colour.toDouble())]; };
     colour = Value::integer(3);
     iters = Value::integer(0);
@@ -52,7 +52,7 @@ void Sierpinski::cmd_iter_Click() {
     lbl_iters->setCaption(QStringLiteral("1"));
 
     while (!fin.toBool()) {
-        colour = Value::integer((static_cast<int>(colour.toDouble()) + 1) % 4);
+        colour = Value::integer((static_cast<int>(colour.toDouble()) + 1) % int(palette.size()));
         iters = iters + Value::integer(1);
         const int v = vertexgame::chooseVertex(rnd.next(), vert);
         point = vertexgame::next(point, ratio, angle(v));
