@@ -178,10 +178,9 @@ void Sierpinski::buildMenus() {
         on(action, &QAction::triggered, [this, handler] { (this->*handler)(); });
         return action;
     };
-    QAction* background = addMenuItem(help_help, QStringLiteral("hlp_bck"),
-                                      QStringLiteral("&Mathematical Background"));
-    hlp_bck.insert(9, background);
-    on(background, &QAction::triggered, [this] { hlp_bck_Click(9); });
+    hlp_bck = addMenuItem(help_help, QStringLiteral("hlp_bck"),
+                          QStringLiteral("&Mathematical Background"));
+    on(hlp_bck, &QAction::triggered, [this] { hlp_bck_Click(9); });
     seaparator = help_help->addSeparator();
     seaparator->setObjectName(QStringLiteral("seaparator"));
     hlp_cls = item("hlp_cls", "&Clear Screen", &Sierpinski::hlp_cls_Click);
