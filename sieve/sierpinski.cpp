@@ -13,10 +13,6 @@ using namespace zr;
 namespace {
 constexpr Colour PaleCyan = 0xFFFFC0;
 
-QFont smallFont(bool bold = false) {
-    return layoutFont(QStringLiteral("MS Sans Serif"), 8.25, bold);
-}
-
 // A push button draws its text on one line; a caption too wide for the button is broken
 // between words, as a command button shows it. The caption itself stays as it is.
 void wrapFace(CommandButton* b) {
@@ -32,12 +28,12 @@ void wrapFace(CommandButton* b) {
     b->setText(lines.join(QLatin1Char('\n')));
 }
 
-// Buttons and the explanation's labels take their design rows: left, top, width, height.
+// Buttons and the explanation's labels take their design rows (left, top, width, height)
+// and keep a window's own 8.25-point face.
 CommandButton* button(QWidget* parent, const char* name, const QString& caption, double left,
                       double top, double width, double height) {
     auto* b =
         new CommandButton(parent, QString::fromLatin1(name), caption, left, top, width, height);
-    b->setFont(smallFont());
     wrapFace(b);
     return b;
 }
@@ -45,7 +41,6 @@ CommandButton* button(QWidget* parent, const char* name, const QString& caption,
 Label* explanation(QWidget* parent, const char* name, const QString& caption, double left,
                    double top, double width, double height) {
     auto* l = new Label(parent, QString::fromLatin1(name), caption, left, top, width, height);
-    l->setFont(smallFont());
     l->setBackColor(PaleCyan);
     return l;
 }
@@ -131,7 +126,7 @@ void Sierpinski::buildExplanation() {
                             QStringLiteral("The iterative process consists of the following:"),
                             9240, 360, 1335, 855);
     lbl_para1->setForeColor(Red);
-    lbl_para1->setFont(smallFont(true));
+    lbl_para1->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
 
     lbl_iters =
         new Label(this, QStringLiteral("lbl_iters"), QStringLiteral("0"), 9240, 6360, 1335, 375);
@@ -151,13 +146,11 @@ void Sierpinski::buildExplanation() {
     lbl_int = new Label(this, QStringLiteral("lbl_int"), marks, 360, 6720, 1095, 255);
     // The scale's two marks must stay on one line, under the ends of the speed bar.
     lbl_int->setWordWrap(false);
-    lbl_int->setFont(smallFont());
     lbl_int->setBackColor(SysTooltipBackground);
 
     lbl_pause = new Label(this, QStringLiteral("lbl_pause"), QStringLiteral("Pause Inteval (sec)"),
                           360, 5760, 1095, 495);
     lbl_pause->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lbl_pause->setFont(smallFont());
     lbl_pause->setBackColor(SysTooltipBackground);
 
     // Controls whose text changes keep their place and size: a label or button that could
