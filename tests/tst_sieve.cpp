@@ -2,6 +2,7 @@
 // window then shows on its drawing area, counter, captions and buttons.
 #include "tests/support/program.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -152,6 +153,11 @@ class TestSieve : public QObject {
             if (*font) QCOMPARE(s.lettering(name), QString(font));
         }
         QCOMPARE(s.control(W, "cmd_vert")->text(), QStringLiteral("Enter\nnumber of\nvertices"));
+        // Everything in the window, menus too, tells a screen reader what it is.
+        for (QWidget* part : s.window(W)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(
+                !QAccessible::queryAccessibleInterface(part)->text(QAccessible::Name).isEmpty(),
+                qPrintable(part->objectName()));
     }
 
     void runPointsFlashCounterSpeed() {
