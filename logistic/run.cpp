@@ -30,7 +30,8 @@ void repaintStepAsOne(PictureBox* screen, const QLineF& up, const QLineF& down) 
 } // namespace
 
 void logistic::listLine(const Value& value, qint64 number) {
-    pb_values->print(value.toText(), false);
+    // A value too wide for its column loses digits rather than run into its step number.
+    pb_values->print(pb_values->fitting(value, NumberColumn), false);
     pb_values->setCurrentX(NumberColumn);
     pb_values->print(generalForm(static_cast<double>(number), Precision::Integer));
 }

@@ -30,6 +30,18 @@ const ValuesScreen::Layout& ValuesScreen::laidOut(const QString& text) {
     return *found;
 }
 
+QString ValuesScreen::fitting(const zr::Value& value, double column) {
+    const QString full = value.toText();
+    const auto found = fitted_.constFind(full);
+    if (found != fitted_.constEnd()) return *found;
+    if (fitted_.size() > 256) fitted_.clear();
+    const QFontMetricsF metrics(font());
+    const double room =
+        toPixel(column, 0).x() - toPixel(0, 0).x() - metrics.horizontalAdvance(u' ');
+    const auto fits = [&](const QString& text) { return metrics.horizontalAdvance(text) <= room; };
+    return *fitted_.insert(full, zr::generalForm(value.toDouble(), value.precision(), fits));
+}
+
 void ValuesScreen::print(const QString& text, bool endLine) {
     const double x = currentX(), y = currentY();
     const int width = laidOut(text).advance;
