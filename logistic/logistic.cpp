@@ -65,7 +65,6 @@ void logistic::buildControls() {
     // The values screen: characters 120 twips across and 240 down, nothing kept.
     pb_values = new ValuesScreen(this, QStringLiteral("pb_values"), QStringLiteral("Values screen"),
                                  8040, 360, 2415, 6015);
-    pb_values->setAutoRedraw(false);
     pb_values->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
     pb_values->setScale(0, 0, (2415 - 60) / 120.0, (6015 - 60) / 240.0);
     pb_values->setBackColor(Cyan);

@@ -49,9 +49,12 @@ void ValuesScreen::print(const QString& text, bool endLine) {
     const QPointF at = toPixel(x, y);
     if (!isVisible() || !(std::abs(at.x()) < 1e6 && std::abs(at.y()) < 1e6)) return;
     shown_.append({x, y, text, foreColor()});
+    // The text's whole line shows at once.
+    const QRect inner = contentsRect();
     if (updatesEnabled())
-        repaint(QRect(topLeftOf(shown_.last()), QSize(width + 2, QFontMetrics(font()).height())) &
-                contentsRect());
+        repaint(QRect(inner.left(), topLeftOf(shown_.last()).y(), inner.width(),
+                      QFontMetrics(font()).height()) &
+                inner);
 }
 
 void ValuesScreen::cls() {

@@ -3,6 +3,7 @@
 #include "logistic/valuesscreen.h"
 #include "tests/support/program.h"
 
+#include <QLabel>
 #include <QScrollBar>
 #include <QtTest>
 #include <cmath>
@@ -69,6 +70,22 @@ class TestLogistic : public QObject {
         QCOMPARE(p.runControls(), QList<bool>(6, true));
         p.trigger(L, "hlp_About");
         QVERIFY(p.window("frmAbout")->isShown());
+    }
+
+    // Each tick reads its value and stands where the graph screen's scale puts it, to the
+    // three pixels that the labels' design grid allows.
+    void ticks() {
+        Logistic p;
+        const QPointF inner = p.graph()->geometry().topLeft() + p.graph()->contentsRect().topLeft();
+        QStringList off;
+        for (int i = 2; i <= 23; ++i) {
+            const auto* tick = p.control<QLabel>(L, QStringLiteral("Label%1").arg(i));
+            const double v = tick->text().toDouble();
+            const QPointF gap =
+                QRectF(tick->geometry()).center() - inner - p.graph()->toPixel(v, v);
+            if (std::abs(i < 13 ? gap.x() : gap.y()) > 3) off << tick->objectName();
+        }
+        QCOMPARE(off, QStringList());
     }
 
     void graphs() {
