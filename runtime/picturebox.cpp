@@ -139,7 +139,6 @@ void PictureBox::line(double x1, double y1, double x2, double y2, Colour colour)
     b = pixelAt(b) + QPointF(0.25, 0.25);
     QPainter p(&image_);
     setupPainter(p);
-    p.setClipRect(QRect(QPoint(0, 0), innerPx_));
     QPen pen(toQColor(colour), drawWidth_, Qt::SolidLine,
              drawWidth_ > 1 ? Qt::RoundCap : Qt::SquareCap);
     p.setPen(pen);
@@ -216,12 +215,9 @@ void PictureBox::drawn(const QRectF& pixelRect) {
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
-    QPainter p(this);
     const QRect inner = contentsRect();
-    p.setClipRegion(event->region());
-    p.drawImage(inner.topLeft(), image_);
-    p.end();
-    QFrame::paintEvent(event);
+    QPainter(this).drawImage(inner.topLeft(), image_);
+    QFrame::paintEvent(event); // the border
     if (event->rect().contains(dirty_.translated(inner.topLeft()))) dirty_ = QRect();
 }
 

@@ -68,6 +68,9 @@ class TestLogistic : public QObject {
         QCOMPARE(QList<int>({p.bar("hsb_speed")->value(), p.bar("hsb_x0")->value()}),
                  QList<int>({1000, 5000}));
         QCOMPARE(p.runControls(), QList<bool>(6, true));
+        // The graph screen's sunken border: the dark shade along its top and left.
+        QCOMPARE(p.graph()->grab().toImage().pixel(0, 0),
+                 p.graph()->palette().dark().color().rgb());
         p.trigger(L, "hlp_About");
         QVERIFY(p.window("frmAbout")->isShown());
     }
