@@ -96,7 +96,6 @@ void logistic::buildScrollBars() {
     hsb_x0 = new HScrollBar(this, QStringLiteral("hsb_x0"), QStringLiteral("Starting value x0"),
                             1560, 6840, 6495, 255);
     hsb_x0->setRange(0, 10000, 1, 1000);
-    hsb_x0->setValue(0);
     hsb_x0->setFocusPolicy(Qt::StrongFocus);
 
     const QList<QWidget*> tabOrder{pb_graph,  cmd_clear, cmd_k,    cmd_draw,   cmd_x0,

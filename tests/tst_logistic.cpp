@@ -4,6 +4,7 @@
 #include "tests/support/program.h"
 
 #include <QLabel>
+#include <QMap>
 #include <QScrollBar>
 #include <QtTest>
 #include <cmath>
@@ -35,10 +36,13 @@ struct Logistic : TestProgram {
     }
     // One "value n" a line.
     QStringList listing() const {
-        QStringList lines;
+        QMap<double, QStringList> lines; // by their place down the screen
         for (const ValuesScreen::Text& t : values()->shown())
-            t.x == 0 ? lines.append(t.text) : void(lines.last() += ' ' + t.text);
-        return lines;
+            lines[t.y] << t.text;
+        QStringList shown;
+        for (const QStringList& line : lines)
+            shown << line.join(' ');
+        return shown;
     }
     bool blank() const {
         QImage empty = graph()->image().copy();
@@ -71,6 +75,15 @@ class TestLogistic : public QObject {
         // The graph screen's sunken border: the dark shade along its top and left.
         QCOMPARE(p.graph()->grab().toImage().pixel(0, 0),
                  p.graph()->palette().dark().color().rgb());
+        // The thirteen other Help items carry the help numbers 1 to 13 and do nothing.
+        QList<int> helps;
+        for (QAction* item : p.window(L)->findChildren<QAction*>())
+            if (item->property("helpContextID").isValid())
+                helps << item->property("helpContextID").toInt(), item->trigger();
+        std::sort(helps.begin(), helps.end());
+        QCOMPARE(helps, QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
+        QVERIFY(p.blank());
+        QCOMPARE(p.caption(), "Logistic Mapping: y = kx(1 - x)");
         p.trigger(L, "hlp_About");
         QVERIFY(p.window("frmAbout")->isShown());
     }
@@ -181,13 +194,15 @@ class TestLogistic : public QObject {
             if (n == 30 || n == 31)
                 lines << QString::number(p.listing().size()) << p.listing().first()
                       << p.listing().last().section(' ', 1);
-            if (n == 31) p.finish();
+            if (n == 31)
+                lines << (p.values()->updatesEnabled() ? "shown" : "not shown"), p.finish();
         });
         QCOMPARE(seen, QList<Colour>({Green, Green, Green, Blue, Blue, Blue, Back, Black, Green}));
         QCOMPARE(before, QStringList({"0.5 0", "0.75 1", "0.5625 2", "0.73828125 3",
                                       "Logistic Mapping: y = kx(1 - x)"}));
         QCOMPARE(tidied, before); // Tidy Up leaves the listing and the caption alone
-        QCOMPARE(lines, QStringList({"0.7184363 11", "30", "0.5 0", "29", "30", "0.75 1", "30"}));
+        QCOMPARE(lines,
+                 QStringList({"0.7184363 11", "30", "0.5 0", "29", "30", "0.75 1", "30", "shown"}));
         QCOMPARE(p.scripted.clock.slept, 31.0); // a second after each step
         p.click(L, "cmd_draw");
         p.bar("hsb_x0")->setValue(2500);
