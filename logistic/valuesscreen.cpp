@@ -22,7 +22,6 @@ const ValuesScreen::Layout& ValuesScreen::laidOut(const QString& text) {
     auto found = layouts_.find(text);
     if (found == layouts_.end()) {
         QStaticText glyphs(text);
-        glyphs.setTextFormat(Qt::PlainText);
         glyphs.setPerformanceHint(QStaticText::AggressiveCaching);
         glyphs.prepare(QTransform(), font());
         found = layouts_.insert(text, {glyphs, QFontMetrics(font()).horizontalAdvance(text)});

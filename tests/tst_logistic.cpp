@@ -72,6 +72,8 @@ class TestLogistic : public QObject {
         QCOMPARE(QList<int>({p.bar("hsb_speed")->value(), p.bar("hsb_x0")->value()}),
                  QList<int>({1000, 5000}));
         QCOMPARE(p.runControls(), QList<bool>(6, true));
+        for (const char* heading : {"Label24", "Label25"}) // over the values screen, in red
+            QCOMPARE(p.control<QLabel>(L, heading)->palette().color(QPalette::WindowText), Qt::red);
         // The graph screen's sunken border: the dark shade along its top and left.
         QCOMPARE(p.graph()->grab().toImage().pixel(0, 0),
                  p.graph()->palette().dark().color().rgb());
@@ -88,18 +90,24 @@ class TestLogistic : public QObject {
         QVERIFY(p.window("frmAbout")->isShown());
     }
 
-    // Each tick reads its value and stands where the graph screen's scale puts it, to the
-    // three pixels that the labels' design grid allows.
+    // Each tick reads its value and its text stands where the graph screen's scale puts it,
+    // to the few pixels that the labels' design grid allows.
     void ticks() {
         Logistic p;
         const QPointF inner = p.graph()->geometry().topLeft() + p.graph()->contentsRect().topLeft();
         QStringList off;
         for (int i = 2; i <= 23; ++i) {
-            const auto* tick = p.control<QLabel>(L, QStringLiteral("Label%1").arg(i));
+            auto* tick = p.control<QLabel>(L, QStringLiteral("Label%1").arg(i));
+            const QImage shot = tick->grab().toImage();
+            QRect ink;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    ink |= shot.pixel(x, y) == shot.pixel(0, 0) ? QRect() : QRect(x, y, 1, 1);
             const double v = tick->text().toDouble();
-            const QPointF gap =
-                QRectF(tick->geometry()).center() - inner - p.graph()->toPixel(v, v);
-            if (std::abs(i < 13 ? gap.x() : gap.y()) > 3) off << tick->objectName();
+            const QPointF gap = tick->geometry().topLeft() +
+                                QRectF(ink).center() / shot.devicePixelRatio() - inner -
+                                p.graph()->toPixel(v, v);
+            if (std::abs(i < 13 ? gap.x() : gap.y()) > 5) off << tick->objectName();
         }
         QCOMPARE(off, QStringList());
     }
