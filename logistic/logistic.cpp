@@ -66,7 +66,6 @@ void logistic::buildControls() {
     // The values screen: characters 120 twips across and 240 down, nothing kept.
     pb_values = new ValuesScreen(this, QStringLiteral("pb_values"), QStringLiteral("Values screen"),
                                  8040, 360, 2415, 6015);
-    pb_values->setAutoRedraw(false);
     pb_values->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
     pb_values->setScale(0, 0, (2415 - 60) / 120.0, (6015 - 60) / 240.0);
     pb_values->setBackColor(Cyan);
@@ -98,7 +97,6 @@ void logistic::buildScrollBars() {
     hsb_x0 = new HScrollBar(this, QStringLiteral("hsb_x0"), QStringLiteral("Starting value x0"),
                             1560, 6840, 6495, 255);
     hsb_x0->setRange(0, 10000, 1, 1000);
-    hsb_x0->setValue(0);
     hsb_x0->setFocusPolicy(Qt::StrongFocus);
 
     const QList<QWidget*> tabOrder{pb_graph,  cmd_clear, cmd_k,    cmd_draw,   cmd_x0,

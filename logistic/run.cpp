@@ -30,7 +30,8 @@ void repaintStepAsOne(PictureBox* screen, const QLineF& up, const QLineF& down) 
 } // namespace
 
 void logistic::listLine(const Value& value, qint64 number) {
-    pb_values->print(value.toText(), false);
+    // A value too wide for its column loses digits rather than run into its step number.
+    pb_values->print(pb_values->fitting(value, NumberColumn), false);
     pb_values->setCurrentX(NumberColumn);
     pb_values->print(generalForm(static_cast<double>(number), Precision::Integer));
 }
@@ -65,9 +66,8 @@ void logistic::cmd_start_Click() {
         pb_graph->setForeColor(Palette[static_cast<std::size_t>(colour.toDouble())]);
         const Value y = logisticmap::step(k, x);
         const std::array<QLineF, 3> lines = logisticmap::cobweb(x.toDouble(), y.toDouble());
-        pb_graph->line(lines[0].x1(), lines[0].y1(), lines[0].x2(), lines[0].y2());
-        for (int i = 1; i < 3; ++i)
-            pb_graph->lineTo(lines[i].x2(), lines[i].y2());
+        for (const QLineF& line : lines)
+            pb_graph->line(line.x1(), line.y1(), line.x2(), line.y2());
         repaintStepAsOne(pb_graph, lines[0], lines[2]);
         x = y;
         ++n;

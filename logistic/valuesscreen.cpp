@@ -22,12 +22,23 @@ const ValuesScreen::Layout& ValuesScreen::laidOut(const QString& text) {
     auto found = layouts_.find(text);
     if (found == layouts_.end()) {
         QStaticText glyphs(text);
-        glyphs.setTextFormat(Qt::PlainText);
         glyphs.setPerformanceHint(QStaticText::AggressiveCaching);
         glyphs.prepare(QTransform(), font());
         found = layouts_.insert(text, {glyphs, QFontMetrics(font()).horizontalAdvance(text)});
     }
     return *found;
+}
+
+QString ValuesScreen::fitting(const zr::Value& value, double column) {
+    const QString full = value.toText();
+    const auto found = fitted_.constFind(full);
+    if (found != fitted_.constEnd()) return *found;
+    if (fitted_.size() > 256) fitted_.clear();
+    const QFontMetricsF metrics(font());
+    const double room =
+        toPixel(column, 0).x() - toPixel(0, 0).x() - metrics.horizontalAdvance(u' ');
+    const auto fits = [&](const QString& text) { return metrics.horizontalAdvance(text) <= room; };
+    return *fitted_.insert(full, zr::generalForm(value.toDouble(), value.precision(), fits));
 }
 
 void ValuesScreen::print(const QString& text, bool endLine) {
@@ -37,9 +48,12 @@ void ValuesScreen::print(const QString& text, bool endLine) {
     const QPointF at = toPixel(x, y);
     if (!isVisible() || !(std::abs(at.x()) < 1e6 && std::abs(at.y()) < 1e6)) return;
     shown_.append({x, y, text, foreColor()});
+    // The text's whole line shows at once.
+    const QRect inner = contentsRect();
     if (updatesEnabled())
-        repaint(QRect(topLeftOf(shown_.last()), QSize(width + 2, QFontMetrics(font()).height())) &
-                contentsRect());
+        repaint(QRect(inner.left(), topLeftOf(shown_.last()).y(), inner.width(),
+                      QFontMetrics(font()).height()) &
+                inner);
 }
 
 void ValuesScreen::cls() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "runtime/picturebox.h"
+#include "runtime/value.h"
 
 #include <QHash>
 #include <QList>
@@ -29,6 +30,9 @@ class ValuesScreen : public zr::PictureBox {
     void print(const QString& text, bool endLine = true) override;
     void cls() override;
     const QList<Text>& shown() const { return shown_; }
+    // The text of a value written at the left edge: its general form, or as many of its
+    // digits as leave a blank's width free before character column `column`.
+    QString fitting(const zr::Value& value, double column);
 
     // Rewriting many lines at once: the screen is put on the display once, at the end,
     // instead of after every line.
@@ -50,4 +54,6 @@ class ValuesScreen : public zr::PictureBox {
 
     QList<Text> shown_;
     QHash<QString, Layout> layouts_;
+    // Fitted texts by general form: the listing writes each value up to thirty times.
+    QHash<QString, QString> fitted_;
 };

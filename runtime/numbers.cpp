@@ -141,6 +141,39 @@ bool tooLarge(const std::string& buf, long long exponent) {
     return magnitude > 0;
 }
 
+// The general form writes a number plainly while its decimal exponent is from -4 up to
+// below 15 (double) or 7 (single); beyond that in exponent form.
+bool exponentForm(const Digits& d, Precision precision) {
+    const long long e = d.pointPos - 1;
+    return e <= -5 || e >= (precision == Precision::Single ? 7 : 15);
+}
+
+// Digits written plainly ("0.00012", "1500") or in exponent form ("1.2E-04", "1.5E+03").
+QString written(const Digits& d, bool negative, bool exponent) {
+    const long long e = d.pointPos - 1;
+    std::string out = negative ? "-" : "";
+    if (!exponent && e >= 0) {
+        const auto whole = static_cast<std::size_t>(e + 1);
+        out.append(d.digits, 0, whole);
+        if (whole > d.digits.size())
+            out.append(whole - d.digits.size(), '0');
+        else if (whole < d.digits.size())
+            out += '.' + d.digits.substr(whole);
+    } else if (!exponent) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-e - 1), '0');
+        out += d.digits;
+    } else {
+        out += d.digits[0];
+        if (d.digits.size() > 1) out += '.' + d.digits.substr(1);
+        out += e < 0 ? "E-" : "E+";
+        const std::string exp = std::to_string(e < 0 ? -e : e);
+        if (exp.size() < 2) out += '0';
+        out += exp;
+    }
+    return QString::fromLatin1(out.data(), static_cast<qsizetype>(out.size()));
+}
+
 } // namespace
 
 NumberRead readNumber(const QString& text) {
@@ -261,33 +294,30 @@ QString generalForm(double value, Precision precision) {
         const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 0);
         return QString::fromLatin1(buf, r.ptr - buf);
     }
-
     const Digits d = shortestDigits(std::fabs(value), precision);
-    const long long e = d.pointPos - 1;
-    const long long limit = precision == Precision::Single ? 7 : 15;
-    std::string out = value < 0 ? "-" : "";
-    if (e > -5 && e < limit) {
-        if (e >= 0) {
-            const auto whole = static_cast<std::size_t>(e + 1);
-            out.append(d.digits, 0, whole);
-            if (whole > d.digits.size())
-                out.append(whole - d.digits.size(), '0');
-            else if (whole < d.digits.size())
-                out += '.' + d.digits.substr(whole);
-        } else {
-            out += "0.";
-            out.append(static_cast<std::size_t>(-e - 1), '0');
-            out += d.digits;
-        }
-    } else {
-        out += d.digits[0];
-        if (d.digits.size() > 1) out += '.' + d.digits.substr(1);
-        out += e < 0 ? "E-" : "E+";
-        const std::string exp = std::to_string(e < 0 ? -e : e);
-        if (exp.size() < 2) out += '0';
-        out += exp;
+    return written(d, value < 0, exponentForm(d, precision));
+}
+
+QString generalForm(double value, Precision precision,
+                    const std::function<bool(const QString&)>& fits) {
+    const QString full = generalForm(value, precision);
+    // Zero, infinities and NaN have no digits to spare.
+    if (fits(full) || !full.back().isDigit() || full == QLatin1String("0")) return full;
+    const Digits all = shortestDigits(std::fabs(value), precision);
+    QString text;
+    for (auto keep = static_cast<long long>(all.digits.size()); keep >= 1; --keep) {
+        Digits d = all;
+        roundAwayAt(d, keep);
+        d.digits.erase(d.digits.find_last_not_of('0') + 1);
+        const bool usual = exponentForm(d, precision);
+        text = written(d, value < 0, usual);
+        if (fits(text)) return text;
+        // The other form only where it is no longer: plainly, a tiny number is all zeros.
+        const QString other = written(d, value < 0, !usual);
+        if (other.size() <= text.size() && fits(other)) return other;
     }
-    return QString::fromLatin1(out.data(), static_cast<qsizetype>(out.size()));
+    // Not even one digit fits: the one digit all the same, never a cut-off text.
+    return text;
 }
 
 QString signedForm(double value, Precision precision) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 namespace zr {
 
@@ -35,6 +36,13 @@ QString formatNumber(double value, const QString& pattern, Precision precision);
 // "1.5E-07" when the decimal exponent is below -4 or at least 15 (double) / 7 (single).
 // Always a leading zero before the point ("0.5"), no leading blank, '-' for negatives.
 QString generalForm(double value, Precision precision);
+
+// The general form when `fits` takes it. Otherwise the number rounded (half away from zero)
+// to as many significant digits as `fits` takes, trailing zeros dropped, plainly or in
+// exponent form, whichever keeps more digits (the general form's choice when both keep as
+// many). Should not even one digit fit, the one-digit text: a number is never cut off.
+QString generalForm(double value, Precision precision,
+                    const std::function<bool(const QString&)>& fits);
 
 // The general form with a leading blank in place of a plus sign for a number that is not
 // negative: " 1", " 0.5", "-2".

@@ -39,9 +39,8 @@ bool finite(const QPointF& p) {
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
-QPointF pixelCentre(const QPointF& p) {
-    return QPointF(std::floor(p.x()) + 0.5, std::floor(p.y()) + 0.5);
-}
+// How far past the far edge of an area rounding may carry a point that lies on it, in pixels.
+constexpr double Hair = 1e-6;
 } // namespace
 
 PictureBox::PictureBox(QWidget* parent, const QString& name, const QString& accessibleName,
@@ -80,10 +79,21 @@ void PictureBox::setScale(double left, double top, double width, double height) 
     curY_ = top;
 }
 
+QPointF PictureBox::pixelAt(const QPointF& p) const {
+    // A pixel covers its left and top edges; the area's right and bottom edges belong to
+    // the last pixels, so that the whole scale, far edges included, shows.
+    const auto index = [](double at, int pixels, double extentTw) {
+        const double i = std::floor(at);
+        return i >= pixels && at <= extentTw / TwipsPerPixel + Hair ? pixels - 1.0 : i;
+    };
+    return QPointF(index(p.x(), innerPx_.width(), innerTw_.width()),
+                   index(p.y(), innerPx_.height(), innerTw_.height()));
+}
+
 QPoint PictureBox::pixelOf(double x, double y) const {
     const QPointF p = toPixel(x, y);
     if (!finite(p) || std::abs(p.x()) > 1e9 || std::abs(p.y()) > 1e9) return QPoint(-1, -1);
-    return QPoint(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
+    return pixelAt(p).toPoint();
 }
 
 void PictureBox::setBackColor(Colour colour) {
@@ -106,7 +116,9 @@ void PictureBox::pset(double x, double y, Colour colour) {
     if (visible.isEmpty()) return;
     QPainter p(&image_);
     setupPainter(p);
-    p.fillRect(visible, toQColor(colour));
+    // A quarter pixel up and left, as lines are drawn, so that at any scale factor the dot
+    // covers the screen pixels its logical pixel starts in.
+    p.fillRect(QRectF(visible).translated(-0.25, -0.25), toQColor(colour));
     p.end();
     drawn(visible);
 }
@@ -120,11 +132,13 @@ void PictureBox::line(double x1, double y1, double x2, double y2, Colour colour)
     const QRectF box(-margin, -margin, innerPx_.width() + 2 * margin,
                      innerPx_.height() + 2 * margin);
     if (!clipSegment(a, b, box)) return;
-    a = pixelCentre(a);
-    b = pixelCentre(b);
+    // A quarter pixel in from the corner of the end pixels, not their centres: the painter
+    // rounds a one-pixel pen's half-way points up, which would light the next pixel, and at
+    // a scale factor of 1.5 a centred pen leaves the screen pixel the logical one starts in.
+    a = pixelAt(a) + QPointF(0.25, 0.25);
+    b = pixelAt(b) + QPointF(0.25, 0.25);
     QPainter p(&image_);
     setupPainter(p);
-    p.setClipRect(QRect(QPoint(0, 0), innerPx_));
     QPen pen(toQColor(colour), drawWidth_, Qt::SolidLine,
              drawWidth_ > 1 ? Qt::RoundCap : Qt::SquareCap);
     p.setPen(pen);
@@ -201,12 +215,9 @@ void PictureBox::drawn(const QRectF& pixelRect) {
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
-    QPainter p(this);
     const QRect inner = contentsRect();
-    p.setClipRegion(event->region());
-    p.drawImage(inner.topLeft(), image_);
-    p.end();
-    QFrame::paintEvent(event);
+    QPainter(this).drawImage(inner.topLeft(), image_);
+    QFrame::paintEvent(event); // the border
     if (event->rect().contains(dirty_.translated(inner.topLeft()))) dirty_ = QRect();
 }
 

@@ -34,7 +34,8 @@ class PictureBox : public QFrame {
     const QTransform& toUnits() const { return toUnits_; }
     // Where a point in scale units falls, in logical pixels from the inner top-left corner.
     QPointF toPixel(double x, double y) const { return toPixels_.map(QPointF(x, y)); }
-    // The logical pixel that a point in scale units lights.
+    // The logical pixel that a point in scale units lights; a point on the right or
+    // bottom edge of the scale's area lights the last pixel.
     QPoint pixelOf(double x, double y) const;
     QSize innerSize() const { return innerPx_; }
 
@@ -85,6 +86,9 @@ class PictureBox : public QFrame {
     void advanceCursor(int widthPx, bool endLine);
 
   private:
+    // The logical pixel (its top-left corner) that a point, in pixels from the inner
+    // top-left corner, lights.
+    QPointF pixelAt(const QPointF& p) const;
     void drawn(const QRectF& pixelRect);
     void setupPainter(class QPainter& p) const;
 
