@@ -55,13 +55,13 @@ void ProgramWindow::yieldStep() {
 void ProgramWindow::holdStep(double ms) {
     // A blocking sleep rather than a spin on the timer: the processor stays free, no event
     // is handled meanwhile, and a wait across midnight still ends on time.
-    if (ms > 0) rt().clock().sleep(ms / 1000.0);
+    rt().clock().sleep(ms / 1000.0);
 }
 
 void ProgramWindow::stopRuns() {
-    // As Finish does: the loop leaves at its next look at the flags, paused or not.
+    // As Finish does: the loop leaves at its next look at the flags; a paused one leaves
+    // its wait too, since the window is being unloaded.
     fin = Value::boolean(true);
-    carryon = true;
 }
 
 void ProgramWindow::cmd_pause_Click() {

@@ -14,10 +14,6 @@ using namespace zr;
 namespace {
 constexpr Colour PaleCyan = 0xFFFFC0;
 
-QFont smallFont(bool bold = false) {
-    return layoutFont(QStringLiteral("MS Sans Serif"), 8.25, bold);
-}
-
 // A push button draws its text on one line; a caption too wide for the button is broken
 // between words, as a command button shows it. The caption itself stays as it is.
 void wrapFace(CommandButton* b) {
@@ -33,18 +29,19 @@ void wrapFace(CommandButton* b) {
     b->setText(lines.join(QLatin1Char('\n')));
 }
 
-CommandButton* button(QWidget* parent, const char* name, const QString& caption, double top,
-                      double height = 375) {
-    auto* b = new CommandButton(parent, QString::fromLatin1(name), caption, 360, top, 1095, height);
-    b->setFont(smallFont());
-    if (height > 375) wrapFace(b);
+// Buttons and the explanation's labels take their design rows (left, top, width, height)
+// and keep a window's own 8.25-point face.
+CommandButton* button(QWidget* parent, const char* name, const QString& caption, double left,
+                      double top, double width, double height) {
+    auto* b =
+        new CommandButton(parent, QString::fromLatin1(name), caption, left, top, width, height);
+    wrapFace(b);
     return b;
 }
 
-Label* explanation(QWidget* parent, const char* name, const QString& caption, double top,
-                   double height) {
-    auto* l = new Label(parent, QString::fromLatin1(name), caption, 9240, top, 1335, height);
-    l->setFont(smallFont());
+Label* explanation(QWidget* parent, const char* name, const QString& caption, double left,
+                   double top, double width, double height) {
+    auto* l = new Label(parent, QString::fromLatin1(name), caption, left, top, width, height);
     l->setBackColor(PaleCyan);
     return l;
 }
@@ -60,8 +57,6 @@ Sierpinski::Sierpinski(Runtime& rt)
     setCaption(QStringLiteral("Sierpinski's Sieve"));
     setBorder(Border::FixedSingle);
     setWindowIcon(artwork::sierpinskiIcon());
-    setFont(layoutFont(QStringLiteral("MS Sans Serif"), 18, true));
-    resize(px(10875), px(7200));
     buildControls();
     buildExplanation();
     buildMenus();
@@ -75,17 +70,18 @@ void Sierpinski::buildControls() {
     hsb_speed->setValue(1000);
     hsb_speed->setFocusPolicy(Qt::StrongFocus);
 
-    cmd_ratio = button(this, "cmd_ratio", QStringLiteral("Enter ratio"), 1680);
-    cmd_finish = button(this, "cmd_finish", QStringLiteral("Finish"), 4080);
-    cmd_exit = button(this, "cmd_exit", QStringLiteral("EXIT"), 4680);
+    cmd_ratio = button(this, "cmd_ratio", QStringLiteral("Enter ratio"), 360, 1680, 1095, 375);
+    cmd_finish = button(this, "cmd_finish", QStringLiteral("Finish"), 360, 4080, 1095, 375);
+    cmd_exit = button(this, "cmd_exit", QStringLiteral("EXIT"), 360, 4680, 1095, 375);
     cmd_exit->setGraphical(Red);
-    cmd_print = button(this, "cmd_print", QStringLiteral("Print"), 3480);
+    cmd_print = button(this, "cmd_print", QStringLiteral("Print"), 360, 3480, 1095, 375);
     // Printing is offered to no one: the button stays unavailable for good.
     cmd_print->setEnabled(false);
-    cmd_pause = button(this, "cmd_pause", QStringLiteral("Pause"), 2880);
-    cmd_iter = button(this, "cmd_iter", QStringLiteral("Start iteration"), 2280);
-    cmd_vert = button(this, "cmd_vert", QStringLiteral("Enter number of vertices"), 840, 615);
-    cmd_cls = button(this, "cmd_cls", QStringLiteral("Clear Screen"), 240);
+    cmd_pause = button(this, "cmd_pause", QStringLiteral("Pause"), 360, 2880, 1095, 375);
+    cmd_iter = button(this, "cmd_iter", QStringLiteral("Start iteration"), 360, 2280, 1095, 375);
+    cmd_vert =
+        button(this, "cmd_vert", QStringLiteral("Enter number of vertices"), 360, 840, 1095, 615);
+    cmd_cls = button(this, "cmd_cls", QStringLiteral("Clear Screen"), 360, 240, 1095, 375);
 
     // An unused area from the design; it lies behind the drawing area's top edge.
     CommonDialog1 = new PictureBox(this, QStringLiteral("CommonDialog1"),
@@ -97,8 +93,7 @@ void Sierpinski::buildControls() {
     // One unit a pixel, y upwards, the polygon's centre in the middle of the area.
     pb_screen->setScale(-225, 225, 6740 / TwipsPerPixel, -6740 / TwipsPerPixel);
     pb_screen->setAutoRedraw(true);
-    pb_screen->setBackColor(SysWindowBackground);
-    pb_screen->setForeColor(Black);
+    // A picture area's own colours, the window background and black, are the design's.
     pb_screen->setFocusPolicy(Qt::TabFocus);
     new PictureMenu(this, pb_screen);
 
@@ -117,24 +112,24 @@ void Sierpinski::buildExplanation() {
     Shape1 = new Shape(this, QStringLiteral("Shape1"), 9120, 5160, 1575, 1815);
     Shape1->setAccessibleName(QStringLiteral("Counter frame"));
 
-    lbl_para4 =
-        explanation(this, "lbl_para4",
-                    QStringLiteral("(d) Repeat steps        (b) and (c) indefinitely"), 4200, 735);
+    lbl_para4 = explanation(this, "lbl_para4",
+                            QStringLiteral("(d) Repeat steps        (b) and (c) indefinitely"),
+                            9240, 4200, 1335, 735);
     Label1 = explanation(this, "Label1",
                          QStringLiteral("(c) To find the next point: divide the distance from the "
                                         "previous point to the chosen vertex in the ratio you "
                                         "have chosen."),
-                         2760, 1395);
-    lbl_para3 =
-        explanation(this, "lbl_para3", QStringLiteral("(b) Choose a vertex at random."), 2280, 495);
+                         9240, 2760, 1335, 1395);
+    lbl_para3 = explanation(this, "lbl_para3", QStringLiteral("(b) Choose a vertex at random."),
+                            9240, 2280, 1335, 495);
     lbl_para2 = explanation(
         this, "lbl_para2", QStringLiteral("(a) Choose a starting point at random (on the screen)."),
-        1320, 855);
-    lbl_para1 =
-        explanation(this, "lbl_para1",
-                    QStringLiteral("The iterative process consists of the following:"), 360, 855);
+        9240, 1320, 1335, 855);
+    lbl_para1 = explanation(this, "lbl_para1",
+                            QStringLiteral("The iterative process consists of the following:"),
+                            9240, 360, 1335, 855);
     lbl_para1->setForeColor(Red);
-    lbl_para1->setFont(smallFont(true));
+    lbl_para1->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
 
     lbl_iters =
         new Label(this, QStringLiteral("lbl_iters"), QStringLiteral("0"), 9240, 6360, 1335, 375);
@@ -150,17 +145,15 @@ void Sierpinski::buildExplanation() {
     lbl_title->setBackColor(SysActiveTitle);
     lbl_title->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 12));
 
-    lbl_int = new Label(this, QStringLiteral("lbl_int"), QStringLiteral("    0             1"), 360,
-                        6720, 1095, 255);
+    const QString marks = QStringLiteral("    0             1");
+    lbl_int = new Label(this, QStringLiteral("lbl_int"), marks, 360, 6720, 1095, 255);
     // The scale's two marks must stay on one line, under the ends of the speed bar.
     lbl_int->setWordWrap(false);
-    lbl_int->setFont(smallFont());
     lbl_int->setBackColor(SysTooltipBackground);
 
     lbl_pause = new Label(this, QStringLiteral("lbl_pause"), QStringLiteral("Pause Inteval (sec)"),
                           360, 5760, 1095, 495);
     lbl_pause->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lbl_pause->setFont(smallFont());
     lbl_pause->setBackColor(SysTooltipBackground);
 
     // Controls whose text changes keep their place and size: a label or button that could
@@ -169,10 +162,6 @@ void Sierpinski::buildExplanation() {
     for (QWidget* changing : {static_cast<QWidget*>(lbl_iters), static_cast<QWidget*>(lbl_pause),
                               static_cast<QWidget*>(cmd_pause)})
         changing->setFixedSize(changing->size());
-
-    CommonDialog1->lower();
-    Shape1->lower();
-    Shape2->lower();
 }
 
 void Sierpinski::buildMenus() {
@@ -185,11 +174,9 @@ void Sierpinski::buildMenus() {
         on(action, &QAction::triggered, [this, handler] { (this->*handler)(); });
         return action;
     };
-    QAction* background = addMenuItem(help_help, QStringLiteral("hlp_bck"),
-                                      QStringLiteral("&Mathematical Background"));
-    background->setProperty("Index", 9);
-    hlp_bck.insert(9, background);
-    on(background, &QAction::triggered, [this] { hlp_bck_Click(9); });
+    hlp_bck = addMenuItem(help_help, QStringLiteral("hlp_bck"),
+                          QStringLiteral("&Mathematical Background"));
+    on(hlp_bck, &QAction::triggered, [this] { hlp_bck_Click(9); });
     seaparator = help_help->addSeparator();
     seaparator->setObjectName(QStringLiteral("seaparator"));
     hlp_cls = item("hlp_cls", "&Clear Screen", &Sierpinski::hlp_cls_Click);
@@ -223,8 +210,8 @@ void Sierpinski::Form_Load() {
     capt1 = Value::text(QStringLiteral("r"));
     ratio = 0.5f;
     vert = Value::integer(3);
+    // From the design's 1000, so the change handler writes "Pause interval 0.00 sec".
     hsb_speed->setValue(0);
-    lbl_pause->setCaption(QStringLiteral("Pause interval 0.00 sec"));
 }
 
 void Sierpinski::setRunControlsEnabled(bool enabled) {

@@ -6,8 +6,6 @@
 #include "runtime/picturebox.h"
 #include "shell/programwindow.h"
 
-#include <QMap>
-
 class Sierpinski : public ProgramWindow {
     Q_OBJECT
   public:
@@ -47,7 +45,7 @@ class Sierpinski : public ProgramWindow {
     void cmd_print_Click();
     void drawPolygon();
 
-    // The help items do nothing; `hlp_bck` is a menu array whose only member has index 9.
+    // The help items do nothing; `hlp_bck` passes its index in its menu array.
     void hlp_bck_Click(int Index) { Q_UNUSED(Index); }
     void hlp_cls_Click() {}
     void hlp_vert_Click() {}
@@ -78,7 +76,7 @@ class Sierpinski : public ProgramWindow {
     zr::Label* lbl_int;
 
     QMenu* help_help;
-    QMap<int, QAction*> hlp_bck;
+    QAction* hlp_bck; // the only member, index 9, of a menu array
     QAction* seaparator;
     QAction* hlp_cls;
     QAction* hlp_vert;

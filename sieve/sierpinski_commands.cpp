@@ -40,7 +40,6 @@ void Sierpinski::cmd_vert_Click() {
 
 void Sierpinski::drawPolygon() {
     pb_screen->setDrawWidth(1);
-    pb_screen->line(0, 200, 0, 200);
     const double n = vert.toDouble();
     for (double i = 1; i <= n; ++i) {
         const QPointF from = vertexgame::corner(angle(i - 1));
@@ -56,10 +55,11 @@ void Sierpinski::cmd_ratio_Click() {
                                           QStringLiteral("to next vertex"),
                                       QStringLiteral("Ratio"), capt1.toText()));
     const NumberRead q = readNumber(capt1.toText());
-    // The ratio is kept in single precision: a fraction that rounds to 0 or 1 there would
-    // freeze every point on a vertex or on the start point, so it is refused as 0 and 1 are.
+    // The ratio is kept in single precision, and judged there: a fraction that rounds to 0
+    // or 1 would freeze every point on a vertex or on the start point, so it is refused as
+    // 0 and 1 are.
     const float r = static_cast<float>(q.value);
-    if (q.ok && q.value > 0 && q.value < 1 && r > 0.0f && r < 1.0f)
+    if (q.ok && r > 0.0f && r < 1.0f)
         ratio = r;
     else
         capt1 = Value::text(QStringLiteral("r"));

@@ -21,9 +21,8 @@ void Sierpinski::plot_new_point(double x, double y, Colour col) {
     pb_screen->pset(px, py, col);
     pb_screen->refresh();
     pause(wait);
-    // The same flash again gives back exactly what lay under it, earlier points included.
-    pb_screen->setDrawMode(PictureBox::XorPen);
-    pb_screen->setDrawWidth(4);
+    // The same flash again, still in exclusive-or and four wide, gives back exactly what
+    // lay under it, earlier points included.
     pb_screen->pset(px, py, col);
     // The point itself stays as one pixel; it reaches the screen at the run's next yield.
     pb_screen->setDrawMode(PictureBox::CopyPen);
@@ -37,7 +36,7 @@ void Sierpinski::pause(double n) {
 
 void Sierpinski::cmd_iter_Click() {
     // Green, blue, magenta, cyan: the colour follows the number of points plotted.
-    const std::array<Colour, 4> palette{Green, Blue, Magenta, Cyan};
+    const std::array palette{Green, Blue, Magenta, Cyan};
     const auto paletteColour = [&] { return palette[static_cast<int>(colour.toDouble())]; };
     colour = Value::integer(3);
     iters = Value::integer(0);
@@ -53,7 +52,7 @@ void Sierpinski::cmd_iter_Click() {
     lbl_iters->setCaption(QStringLiteral("1"));
 
     while (!fin.toBool()) {
-        colour = Value::integer((static_cast<int>(colour.toDouble()) + 1) % 4);
+        colour = Value::integer((static_cast<int>(colour.toDouble()) + 1) % int(palette.size()));
         iters = iters + Value::integer(1);
         const int v = vertexgame::chooseVertex(rnd.next(), vert);
         point = vertexgame::next(point, ratio, angle(v));
