@@ -1,5 +1,7 @@
 #include "logistic/logistic.h"
 
+#include "logistic/diagram.h"
+#include "runtime/picturemenu.h"
 #include "shell/artwork.h"
 
 #include <QMenu>
@@ -19,6 +21,7 @@ QString tickText(int tenths) {
 
 void logistic::registerWindow(Runtime& rt) {
     rt.registerForm(Name, [](Runtime& r) { return new logistic(r); });
+    Diagram::registerWindow(rt);
 }
 
 logistic::logistic(Runtime& rt)
@@ -177,6 +180,10 @@ void logistic::connectHandlers() {
     on(cmd_start, &QPushButton::clicked, [this] { cmd_start_Click(); });
     on(cmd_tidy, &QPushButton::clicked, [this] { cmd_tidy_Click(); });
     on(hsb_x0, &QScrollBar::valueChanged, [this] { hsb_x0_Change(); });
+    new PictureMenu(this, pb_values);
+    (new PictureMenu(this, pb_graph))
+        ->addItem(QStringLiteral("pic_diagram"), QStringLiteral("&Bifurcation Diagram"),
+                  [this] { Diagram::showFor(this, k.toDouble()); });
 }
 
 void logistic::Form_Load() {

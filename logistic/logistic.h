@@ -14,6 +14,11 @@ class logistic : public ProgramWindow {
     static void registerWindow(zr::Runtime& rt);
     explicit logistic(zr::Runtime& rt);
 
+  signals:
+    // k as Enter k and Draw graphs take it in; each value a run lists, with its step number.
+    void kChanged(double k);
+    void stepTaken(double x, qint64 n);
+
   protected:
     void Form_Load() override;
     void setRunControlsEnabled(bool enabled) override;

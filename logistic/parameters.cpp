@@ -35,6 +35,7 @@ void logistic::takeKText() {
         k = Value::real(typed.value);
     else
         capt = QStringLiteral("k");
+    emit kChanged(k.toDouble());
 }
 
 void logistic::cmd_x0_Click() {

@@ -61,6 +61,7 @@ void logistic::cmd_start_Click() {
                 listLine(listing.line(i).x, listing.line(i).n);
             pb_values->endRewrite();
         }
+        emit stepTaken(x.toDouble(), n);
 
         colour = Value::integer((static_cast<int>(colour.toDouble()) + 1) % 4);
         pb_graph->setForeColor(Palette[static_cast<std::size_t>(colour.toDouble())]);

@@ -84,12 +84,15 @@ class PictureBox : public QFrame {
     // Moves the text cursor past a text `widthPx` logical pixels wide, or to the start of
     // the next line.
     void advanceCursor(int widthPx, bool endLine);
+    // The kept picture, for drawing pixel by pixel (device pixels); `drawn` then names the
+    // rectangle that changed (logical pixels) so that it reaches the screen.
+    QImage& canvas() { return image_; }
+    void drawn(const QRectF& pixelRect);
 
   private:
     // The logical pixel (its top-left corner) that a point, in pixels from the inner
     // top-left corner, lights.
     QPointF pixelAt(const QPointF& p) const;
-    void drawn(const QRectF& pixelRect);
     void setupPainter(class QPainter& p) const;
 
     bool autoRedraw_ = false;

@@ -1,12 +1,14 @@
 #include "runtime/qtservices.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTime>
 #include <QTimer>
 #include <chrono>
@@ -22,7 +24,10 @@ int QtDialogs::messageBox(const QString& text, int style, const QString& title) 
     box.setWindowTitle(title);
     box.setText(text);
     box.setTextFormat(Qt::PlainText);
-    if (style & MB_QUESTION) box.setIcon(QMessageBox::Question);
+    if ((style & MB_EXCLAMATION) == MB_EXCLAMATION)
+        box.setIcon(QMessageBox::Warning);
+    else if (style & MB_QUESTION)
+        box.setIcon(QMessageBox::Question);
     if ((style & 7) == MB_YESNO) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
@@ -41,6 +46,21 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title,
     const QString answer = QInputDialog::getText(QApplication::activeWindow(), title, text,
                                                  QLineEdit::Normal, defaultText, &ok);
     return ok ? answer : QString();
+}
+
+QString QtDialogs::saveFileName(const QString& title, const QString& suggestedName) {
+    if (saveFolder_.isEmpty())
+        saveFolder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    QFileDialog dialog(QApplication::activeWindow(), title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("PNG pictures (*.png)"));
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.setDirectory(saveFolder_);
+    dialog.selectFile(suggestedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    saveFolder_ = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 double QtClock::monotonic() {

@@ -14,6 +14,11 @@ class QtDialogs : public Dialogs {
     int messageBox(const QString& text, int style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
+    QString saveFileName(const QString& title, const QString& suggestedName) override;
+
+  private:
+    // The folder of the last picture saved, offered again while the program runs.
+    QString saveFolder_;
 };
 
 class QtClock : public Clock {

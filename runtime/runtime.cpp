@@ -110,6 +110,7 @@ void Runtime::unload(const QString& name) {
 void Runtime::end() {
     ended_ = true;
     over_ = true;
+    emit aboutToEnd();
     if (services_.ender) services_.ender->endProgram();
     // Only a scripted ender comes back here: unload everything so that no run goes on.
     const auto names = loaded_.keys();

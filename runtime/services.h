@@ -12,7 +12,7 @@ namespace zr {
 
 // Message box answers and styles.
 enum MsgAnswer { IDOK = 1, IDYES = 6, IDNO = 7 };
-enum MsgStyle { MB_OK = 0, MB_YESNO = 4, MB_QUESTION = 32 };
+enum MsgStyle { MB_OK = 0, MB_YESNO = 4, MB_QUESTION = 32, MB_EXCLAMATION = 48 };
 
 class Dialogs {
   public:
@@ -24,6 +24,9 @@ class Dialogs {
     // Modal input box; the typed text, or an empty text on Cancel.
     virtual QString inputBox(const QString& prompt, const QString& title,
                              const QString& defaultText) = 0;
+    // Modal dialog asking where to save a PNG picture, offering `suggestedName` (a file name
+    // without a folder); the chosen path, or an empty text on Cancel.
+    virtual QString saveFileName(const QString& title, const QString& suggestedName) = 0;
 };
 
 // Time, and the only two ways a long handler may wait.

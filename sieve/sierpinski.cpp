@@ -1,6 +1,7 @@
 // The sieve window's layout, menus and start-up state.
 #include "sieve/sierpinski.h"
 
+#include "runtime/picturemenu.h"
 #include "shell/artwork.h"
 
 #include <QAction>
@@ -94,6 +95,7 @@ void Sierpinski::buildControls() {
     pb_screen->setAutoRedraw(true);
     // A picture area's own colours, the window background and black, are the design's.
     pb_screen->setFocusPolicy(Qt::TabFocus);
+    new PictureMenu(this, pb_screen);
 
     // Tab order by the design's tab indexes; labels and frames take no focus.
     const QList<QWidget*> order{pb_screen,  cmd_cls,  cmd_vert,  cmd_iter,  cmd_pause,    cmd_print,

@@ -2,6 +2,7 @@
 // time and chance, so every picture comes out the same each time it is taken.
 //   readme_shots OUTDIR
 // Run it on a real display (tools/screenshots.sh starts a virtual one).
+#include "logistic/diagram.h"
 #include "logistic/logistic.h"
 #include "runtime/runtime.h"
 #include "shell/frmabout.h"
@@ -17,6 +18,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
+#include <QTest>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -87,6 +89,29 @@ void logisticRun(TestProgram& p, const char* k, int steps, const char* name) {
     runAndSave(p, w, "cmd_start", steps, name);
 }
 
+// The diagram beside a run at k = 3.5: the frame widened as a user would widen it, the
+// logistic window restored to its size and the diagram at its right, complete.
+void diagramBesideRun(TestProgram& p) {
+    const QString w = logistic::Name;
+    p.enter(w, QStringLiteral("cmd_k"), {QStringLiteral("3.5")});
+    p.click(w, QStringLiteral("cmd_tidy"));
+    p.area(w, QStringLiteral("pb_graph"))
+        ->findChild<QAction*>(QStringLiteral("pic_diagram"))
+        ->trigger();
+    Form* cobweb = p.window(w);
+    Form* diagram = p.window(Diagram::Name);
+    p.window(Zelta::Name)->setWidthTw(cobweb->widthTw() + diagram->widthTw() + 300);
+    cobweb->setState(Form::Normal);
+    diagram->setLeftTw(cobweb->widthTw());
+    // The right edge is k = 4, where the orbit fills the whole column.
+    PictureBox* area = p.area(Diagram::Name, QStringLiteral("pb_diagram"));
+    QTest::qWaitFor([&] {
+        const QImage& image = area->image();
+        return image.pixel(image.width() - 1, image.height() / 2) != qRgb(255, 255, 255);
+    });
+    runAndSave(p, w, "cmd_start", 40, "diagram");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -111,6 +136,7 @@ int main(int argc, char* argv[]) {
     p.trigger(Sierpinski::Name, QStringLiteral("menu_log"));
     logisticRun(p, "3.2", 30, "logistic-k3.2");
     logisticRun(p, "3.9", 60, "logistic-k3.9");
+    diagramBesideRun(p);
 
     p.trigger(logistic::Name, QStringLiteral("hlp_About"));
     save(p.window(frmAbout::Name), "about");

@@ -18,9 +18,17 @@ int ScriptedDialogs::messageBox(const QString& text, int style, const QString& t
     return button;
 }
 
+QString ScriptedDialogs::saveFileName(const QString& title, const QString& suggestedName) {
+    return answerTyped({QStringLiteral("save"), QString(), title, 0, suggestedName});
+}
+
 QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title,
                                   const QString& defaultText) {
-    shown.append({QStringLiteral("input"), prompt, title, 0, defaultText});
+    return answerTyped({QStringLiteral("input"), prompt, title, 0, defaultText});
+}
+
+QString ScriptedDialogs::answerTyped(const Shown& box) {
+    shown.append(box);
     if (whileOpen) whileOpen();
     if (texts_.empty()) {
         ++unexpected;

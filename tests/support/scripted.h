@@ -18,7 +18,7 @@ namespace zr {
 class ScriptedDialogs : public Dialogs {
   public:
     struct Shown {
-        QString kind; // "message" or "input"
+        QString kind; // "message", "input" or "save"
         QString text; // the message or the prompt
         QString title;
         int style = 0;
@@ -34,12 +34,15 @@ class ScriptedDialogs : public Dialogs {
     int messageBox(const QString& text, int style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
+    // Answered from the typed texts, as an input box is.
+    QString saveFileName(const QString& title, const QString& suggestedName) override;
 
     QList<Shown> shown;
     // Boxes that came with no answer scripted for them (answered No or Cancel).
     int unexpected = 0;
 
   private:
+    QString answerTyped(const Shown& box);
     std::deque<int> buttons_;
     std::deque<std::optional<QString>> texts_;
 };

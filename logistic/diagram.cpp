@@ -1,0 +1,186 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "logistic/diagram.h"
+
+#include "logistic/diagramarea.h"
+#include "logistic/logistic.h"
+#include "runtime/picturemenu.h"
+#include "shell/artwork.h"
+
+#include <QPainter>
+#include <cmath>
+
+using namespace zr;
+
+namespace {
+// The layout in twips: the diagram, the exponent's strip under it, tick labels left of both
+// and under the strip, the axis names right of them and under the k ticks.
+constexpr double AreaLeft = 720, AreaWidth = 8160, Inner = 30;
+constexpr double DiagramTop = 120, DiagramHeight = 5010;
+constexpr double StripTop = 5430, StripHeight = 1560;
+constexpr double KTicksTop = 7050, TitleLeft = 8940;
+constexpr int Quarters = 4;
+// The exponent's range on its strip, top to bottom, and its labelled ticks.
+constexpr double LambdaTop = 1.0, LambdaBottom = -1.5;
+constexpr double LambdaTicks[] = {1, 0, -1};
+
+// Where a fraction of an area's inside falls, in twips.
+double across(double fraction) {
+    return AreaLeft + Inner + fraction * (AreaWidth - 2 * Inner);
+}
+double down(double top, double height, double fraction) {
+    return top + Inner + fraction * (height - 2 * Inner);
+}
+
+// [lo, hi] at its quarters, with as many digits as tell the ticks apart.
+QStringList quarterTexts(double lo, double hi) {
+    const double step = (hi - lo) / Quarters;
+    const double largest = std::max(std::abs(lo), std::abs(hi));
+    const int digits =
+        std::clamp(static_cast<int>(std::ceil(std::log10(largest / step))) + 2, 1, 15);
+    QStringList texts;
+    for (int i = 0; i <= Quarters; ++i)
+        texts << QString::number(lo + i * step, 'g', digits);
+    return texts;
+}
+} // namespace
+
+void Diagram::registerWindow(Runtime& rt) {
+    rt.registerForm(Name, [](Runtime& r) { return new Diagram(r); });
+}
+
+void Diagram::showFor(logistic* source, double k) {
+    source->rt().show(Name);
+    auto* diagram = source->rt().loadedForm<Diagram>(Name);
+    if (!diagram) return; // the program is over
+    connect(source, &logistic::kChanged, diagram, &Diagram::setK, Qt::UniqueConnection);
+    connect(source, &logistic::stepTaken, diagram, &Diagram::addMark, Qt::UniqueConnection);
+    diagram->setK(k);
+}
+
+Diagram::Diagram(Runtime& rt) : Form(rt, Name, Kind::Child) {
+    setCaption(QStringLiteral("Bifurcation Diagram"));
+    setBorder(Border::FixedSingle);
+    setWindowIcon(artwork::cobwebIcon());
+    resize(sizeHint());
+
+    pb_diagram = new DiagramArea(this, AreaLeft, DiagramTop, AreaWidth, DiagramHeight);
+    // Backspace works as soon as the window comes to the front.
+    setFocusProxy(pb_diagram);
+    auto* menu = new PictureMenu(this, pb_diagram);
+    menu->addItem(QStringLiteral("pic_reset"), QStringLiteral("&Reset View"),
+                  [this] { setView(bifurcation::View()); });
+    pb_lyapunov =
+        new PictureBox(this, QStringLiteral("pb_lyapunov"), QStringLiteral("Lyapunov exponent"),
+                       AreaLeft, StripTop, AreaWidth, StripHeight);
+    pb_lyapunov->setAutoRedraw(true);
+    pb_lyapunov->setBackColor(White);
+    buildAxes();
+
+    connect(&computer_, &DiagramComputer::columnsReady, this,
+            [this](int, int first, const QVector<bifurcation::Column>& columns) {
+                showColumns(first, columns);
+            });
+    connect(pb_diagram, &DiagramArea::zoomAsked, this, &Diagram::setView);
+    connect(pb_diagram, &DiagramArea::resetAsked, this, [this] { setView(bifurcation::View()); });
+    // FINISH ends the process at once: the worker stops before that.
+    connect(&rt, &Runtime::aboutToEnd, this, [this] { computer_.cancel(); });
+}
+
+void Diagram::buildAxes() {
+    const auto label = [this](const QString& name, double left, double centre, double width,
+                              Qt::Alignment align) {
+        auto* l = new Label(this, name, QString(), left, centre - 120, width, 240);
+        l->setAlignment(align | Qt::AlignVCenter);
+        return l;
+    };
+    for (int i = 0; i <= Quarters; ++i) {
+        kTicks << label(QStringLiteral("lbl_ktick%1").arg(i), across(1.0 * i / Quarters) - 450,
+                        KTicksTop + 120, 900, Qt::AlignHCenter);
+        xTicks << label(QStringLiteral("lbl_xtick%1").arg(i), 60,
+                        down(DiagramTop, DiagramHeight, 1.0 * i / Quarters), 600, Qt::AlignRight);
+    }
+    for (double v : LambdaTicks) {
+        const double fraction = (LambdaTop - v) / (LambdaTop - LambdaBottom);
+        lambdaTicks << label(QStringLiteral("lbl_ltick%1").arg(lambdaTicks.size()), 60,
+                             down(StripTop, StripHeight, fraction), 600, Qt::AlignRight);
+        lambdaTicks.last()->setCaption(QString::number(v));
+    }
+    titles << label(QStringLiteral("lbl_xtitle"), TitleLeft, DiagramTop + DiagramHeight / 2, 300,
+                    Qt::AlignLeft)
+           << label(QStringLiteral("lbl_ltitle"), TitleLeft, StripTop + StripHeight / 2, 300,
+                    Qt::AlignLeft)
+           << label(QStringLiteral("lbl_ktitle"), across(0.5) - 450, KTicksTop + 360, 900,
+                    Qt::AlignHCenter);
+    titles[0]->setCaption(QStringLiteral("x"));
+    titles[1]->setCaption(QStringLiteral("λ"));
+    titles[2]->setCaption(QStringLiteral("k"));
+}
+
+void Diagram::Form_Load() {
+    // At the right of the frame's client area, where it hides least of a program window.
+    outer()->resize(outer()->sizeHint());
+    setTopTw(0);
+    if (const QWidget* client = outer()->parentWidget())
+        setLeftTw(std::max(0, twips(client->width()) - widthTw()));
+    setView(bifurcation::View());
+}
+
+void Diagram::setView(const bifurcation::View& view) {
+    pb_diagram->setView(view);
+    pb_lyapunov->setScale(view.kMin, LambdaTop, view.kMax - view.kMin, LambdaBottom - LambdaTop);
+    pb_lyapunov->cls();
+    pb_lyapunov->line(view.kMin, 0, view.kMax, 0, 0x808080);
+    const QStringList ks = quarterTexts(view.kMin, view.kMax);
+    const QStringList xs = quarterTexts(view.xMin, view.xMax);
+    for (int i = 0; i <= Quarters; ++i) {
+        kTicks[i]->setCaption(ks[i]);
+        xTicks[i]->setCaption(xs[Quarters - i]);
+    }
+    const QImage& raster = pb_diagram->image();
+    computer_.start(view, raster.width(), raster.height());
+}
+
+void Diagram::showColumns(int first, const QVector<bifurcation::Column>& columns) {
+    pb_diagram->putColumns(first, columns, bifurcation::Sampling().plotted);
+    // Each column's exponent joined to the one before; where it is no number (an orbit
+    // through 0.5 exactly) the curve has a gap.
+    for (int i = 0; i < columns.size(); ++i) {
+        const bifurcation::Column& c = columns[i];
+        if (first + i == 0) {
+            pb_lyapunov->setCurrentX(c.k);
+            pb_lyapunov->setCurrentY(c.lyapunov);
+        }
+        pb_lyapunov->lineTo(c.k, c.lyapunov, Blue);
+    }
+}
+
+void Diagram::setK(double k) {
+    pb_diagram->setMarker(k);
+}
+
+void Diagram::addMark(double x, qint64 n) {
+    pb_diagram->addMark(x, n == 0);
+}
+
+void Diagram::paintEvent(QPaintEvent* event) {
+    Form::paintEvent(event);
+    QPainter p(this);
+    p.setPen(Qt::black);
+    const auto tick = [&](double x1, double y1, double x2, double y2) {
+        p.drawLine(QLineF(x1, y1, x2, y2) *
+                   QTransform::fromScale(1 / TwipsPerPixel, 1 / TwipsPerPixel));
+    };
+    for (int i = 0; i <= Quarters; ++i) {
+        const double k = across(1.0 * i / Quarters);
+        tick(k, StripTop + StripHeight, k, StripTop + StripHeight + 60);
+        tick(k, DiagramTop + DiagramHeight, k, DiagramTop + DiagramHeight + 60);
+        const double x = down(DiagramTop, DiagramHeight, 1.0 * i / Quarters);
+        tick(AreaLeft - 60, x, AreaLeft, x);
+    }
+    for (double v : LambdaTicks) {
+        const double y = down(StripTop, StripHeight, (LambdaTop - v) / (LambdaTop - LambdaBottom));
+        tick(AreaLeft - 60, y, AreaLeft, y);
+    }
+}

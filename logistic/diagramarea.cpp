@@ -1,0 +1,116 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "logistic/diagramarea.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRubberBand>
+#include <cmath>
+
+using namespace zr;
+
+namespace {
+// As many as the values screen lists.
+constexpr int MarksKept = 30;
+// A smaller rectangle is a click that slipped, not a choice.
+constexpr int SmallestDrag = 4;
+
+// Any visit shows; a column where the orbit rests in one pixel is black.
+QRgb shade(quint32 count, int plotted, QRgb back) {
+    if (count == 0) return back;
+    const double darkness = 0.3 + 0.7 * std::log1p(count) / std::log1p(plotted);
+    const int grey = std::clamp(static_cast<int>(255 * (1 - darkness)), 0, 255);
+    return qRgb(grey, grey, grey);
+}
+} // namespace
+
+DiagramArea::DiagramArea(QWidget* parent, double left, double top, double width, double height)
+    : PictureBox(parent, QStringLiteral("pb_diagram"), QStringLiteral("Bifurcation diagram"), left,
+                 top, width, height),
+      band_(new QRubberBand(QRubberBand::Rectangle, this)) {
+    setAutoRedraw(true);
+    setBackColor(White);
+    setFocusPolicy(Qt::StrongFocus);
+    setView(view_);
+}
+
+void DiagramArea::setView(const bifurcation::View& view) {
+    view_ = view;
+    setScale(view.kMin, view.xMax, view.kMax - view.kMin, view.xMin - view.xMax);
+    cls();
+}
+
+void DiagramArea::putColumns(int first, const QVector<bifurcation::Column>& columns, int plotted) {
+    QImage& image = canvas();
+    const QRgb back = toQColor(backColor()).rgb();
+    for (int i = 0; i < columns.size() && first + i < image.width(); ++i) {
+        const QVector<quint32>& counts = columns[i].counts;
+        for (int row = 0; row < counts.size() && row < image.height(); ++row)
+            reinterpret_cast<QRgb*>(image.scanLine(row))[first + i] =
+                shade(counts[row], plotted, back);
+    }
+    const double dpr = image.devicePixelRatio();
+    drawn(QRectF(first / dpr, 0, columns.size() / dpr + 1, innerSize().height()));
+}
+
+void DiagramArea::setMarker(double k) {
+    if (k != markerK_) marks_.clear();
+    markerK_ = k;
+    update();
+}
+
+void DiagramArea::addMark(double x, bool restart) {
+    if (restart) marks_.clear();
+    marks_.append(x);
+    if (marks_.size() > MarksKept) marks_.removeFirst();
+    update();
+}
+
+void DiagramArea::paintEvent(QPaintEvent* event) {
+    PictureBox::paintEvent(event);
+    if (!(markerK_ >= view_.kMin && markerK_ <= view_.kMax)) return;
+    QPainter p(this);
+    p.translate(contentsRect().topLeft());
+    p.setClipRect(QRect(QPoint(0, 0), innerSize()));
+    // k = kMax lies on the right edge: its column is the last one.
+    const int column = std::min(pixelOf(markerK_, view_.xMin).x(), innerSize().width() - 1);
+    p.fillRect(QRect(column, 0, 1, innerSize().height()), toQColor(Red));
+    for (double x : marks_) {
+        const int row = pixelOf(markerK_, x).y();
+        if (x >= view_.xMin && x <= view_.xMax)
+            p.fillRect(QRect(column - 4, std::min(row, innerSize().height() - 1) - 1, 9, 3),
+                       toQColor(Blue));
+    }
+}
+
+void DiagramArea::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return PictureBox::mousePressEvent(event);
+    dragStart_ = event->position().toPoint();
+    band_->setGeometry(QRect(dragStart_, QSize()));
+    band_->show();
+}
+
+void DiagramArea::mouseMoveEvent(QMouseEvent* event) {
+    if (band_->isVisible())
+        band_->setGeometry(QRect(dragStart_, event->position().toPoint()).normalized());
+}
+
+void DiagramArea::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !band_->isVisible()) return;
+    band_->hide();
+    const QRectF picked =
+        QRectF(dragStart_, event->position()).normalized().translated(-contentsRect().topLeft()) &
+        QRectF(QPointF(0, 0), QSizeF(innerSize()));
+    if (picked.width() < SmallestDrag || picked.height() < SmallestDrag) return;
+    const QPointF topLeft = toUnits().map(picked.topLeft());
+    const QPointF bottomRight = toUnits().map(picked.bottomRight());
+    emit zoomAsked({topLeft.x(), bottomRight.x(), bottomRight.y(), topLeft.y()});
+}
+
+void DiagramArea::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Backspace)
+        emit resetAsked();
+    else
+        PictureBox::keyPressEvent(event);
+}
