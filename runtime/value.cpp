@@ -89,11 +89,6 @@ Value::Kind Value::kind() const {
     return kinds[store_.index()];
 }
 
-bool Value::isNumber() const {
-    const Kind k = kind();
-    return k == Kind::Integer || k == Kind::Long || k == Kind::Single || k == Kind::Double;
-}
-
 double Value::toDouble() const {
     switch (kind()) {
     case Kind::Boolean:
@@ -155,12 +150,6 @@ Value operator-(const Value& a, const Value& b) {
 
 Value operator*(const Value& a, const Value& b) {
     return arithmetic(a, b, [](auto x, auto y) { return x * y; });
-}
-
-Value operator/(const Value& a, const Value& b) {
-    // Whole numbers divide as doubles; only a single among the operands keeps it single.
-    if (widerOf(a, b) == Width::Single) return Value::single(a.toSingle() / b.toSingle());
-    return Value::real(a.toDouble() / b.toDouble());
 }
 
 } // namespace zr

@@ -26,7 +26,6 @@ class Value {
     Kind kind() const;
     bool isEmpty() const { return kind() == Kind::Empty; }
     bool isText() const { return kind() == Kind::Text; }
-    bool isNumber() const; // integer, long, single or double
 
     // The number this value stands for: flags give -1 (True) or 0, texts their leading
     // number, nothing gives 0.
@@ -53,7 +52,5 @@ class Value {
 Value operator+(const Value& a, const Value& b);
 Value operator-(const Value& a, const Value& b);
 Value operator*(const Value& a, const Value& b);
-// Division gives a double, or a single when neither operand is a double.
-Value operator/(const Value& a, const Value& b);
 
 } // namespace zr

@@ -1,18 +1,13 @@
 // The About box, its lookup of the system-information tool and the desktop's store.
 #include "runtime/desktopkeystore.h"
-#include "shell/frmabout.h"
-#include "shell/module1.h"
-#include "shell/zelta.h"
 #include "tests/support/program.h"
-
-#include <QLabel>
-#include <QtTest>
 
 using namespace zr;
 
 namespace {
-const QByteArray ToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const QString About = frmAbout::Name;
+const QByteArray ToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
+                 FolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const QByteArray Odd = "C:\\Info Tool\\info.exe\" & del \"x", Full(1024, 'a');
 } // namespace
 
 class TestAbout : public QObject {
@@ -22,152 +17,112 @@ class TestAbout : public QObject {
         QVERIFY2(leftoverWindows().isEmpty(), qPrintable(leftoverWindows().join(", ")));
     }
 
-    void opensOnceAndCloses_data() {
-        QTest::addColumn<int>("key"); // 0: the OK button, -1: the close box
-        QTest::newRow("OK") << 0;
-        QTest::newRow("Enter") << int(Qt::Key_Return);
-        QTest::newRow("Esc") << int(Qt::Key_Escape);
-        QTest::newRow("close box") << -1;
-    }
+    // About again while the box is open brings the same box to the front; OK, Enter, Esc and
+    // the close box close it, and the next About loads it afresh. Open when the frame is
+    // closed, it keeps the program going until it is closed too.
     void opensOnceAndCloses() {
-        QFETCH(int, key);
-        TestProgram p;
-        p.rt->show(About);
-        Form* a = p.window(About);
-        QVERIFY(QTest::qWaitForWindowActive(a));
-        QCOMPARE(a->windowTitle(), QStringLiteral("About ZELTA"));
-        QCOMPARE(p.text(About, "lblTitle"), QStringLiteral("ZELTA"));
-        QCOMPARE(a->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
-                 Qt::WindowFlags());
-
-        // About again while it is open: the same dialog comes to the front, not loaded anew.
-        p.control<QLabel>(About, "lblVersion")->setText(QStringLiteral("changed"));
-        QWidget other;
-        other.show();
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        p.rt->show(About);
-        QVERIFY(QTest::qWaitForWindowActive(a));
-        QCOMPARE(p.text(About, "lblVersion"), QStringLiteral("changed"));
-
-        if (key > 0) QTest::keyClick(p.control(About, "cmdOK"), Qt::Key(key));
-        if (key == 0) QTest::mouseClick(p.control(About, "cmdOK"), Qt::LeftButton);
-        if (key < 0) a->close();
-        QVERIFY(!p.rt->isLoaded(About));
-        QVERIFY(p.scripted.launcher.started.isEmpty());
-        p.rt->show(About);
-        QCOMPARE(p.text(About, "lblVersion"), QStringLiteral("Version 1.1.0"));
-    }
-
-    void outlivesTheFrame() {
         TestProgram p;
         p.start();
+        p.click("intro", "cmd_sierp");
         QSignalSpy over(p.rt.get(), &Runtime::allUnloaded);
-        p.rt->show(About);
-        p.window(Zelta::Name)->close();
-        QVERIFY(p.window(About)->isVisible());
-        QCOMPARE(over.count(), 0);
-        p.click(About, "cmdOK");
-        QCOMPARE(over.count(), 1);
+        QStringList seen;
+        const auto about = [&] {
+            p.trigger("Sierpinski", "hlp_About");
+            const bool inFront = QTest::qWaitForWindowActive(p.window("frmAbout"));
+            seen << p.window("frmAbout")->windowTitle() + (inFront ? ", " : ", behind, ") +
+                        p.text("frmAbout", "lblTitle") + " " + p.text("frmAbout", "lblVersion");
+        };
+        about();
+        p.control<QLabel>("frmAbout", "lblVersion")->setText("changed");
+        p.window("Zelta")->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(p.window("Zelta")));
+        about();
+        for (int key : {0, int(Qt::Key_Return), int(Qt::Key_Escape), -1}) { // 0 OK, -1 close box
+            if (key > 0) QTest::keyClick(p.control("frmAbout", "cmdOK"), Qt::Key(key));
+            if (key == 0) QTest::mouseClick(p.control("frmAbout", "cmdOK"), Qt::LeftButton);
+            if (key < 0) p.window("frmAbout")->close();
+            seen << (p.rt->isLoaded("frmAbout") ? "open" : "closed");
+            about();
+        }
+        p.window("Zelta")->close();
+        seen << QString::number(over.count());
+        p.click("frmAbout", "cmdOK");
+        seen << QString::number(over.count());
+        const QString fresh = "About ZELTA, ZELTA Version 1.1.0", closed = "closed";
+        QCOMPARE(seen, (QStringList{fresh, "About ZELTA, ZELTA changed", closed, fresh, closed,
+                                    fresh, closed, fresh, closed, fresh, "0", "1"}));
+        QVERIFY(p.scripted.launcher.started.isEmpty());
     }
 
+    // A recorded path, whatever it holds, is started without looking further or for the file;
+    // a missing, oversized or unreadable one leads to the tool in the recorded folder.
     void findsAndStartsTool_data() {
         QTest::addColumn<uint>("type"); // of the "PATH" value; 0: there is none
         QTest::addColumn<QByteArray>("path");
-        // folder: empty when none is recorded; a "-" at its end: no tool in it.
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<bool>("startWorks");
-        QTest::addColumn<QString>("started"); // empty: the message instead
-        const QByteArray odd("C:\\Program Files\\Info Tool\\info.exe\" & del \"x");
-        const QByteArray full(1024, 'a');
-        const QString inFolder = QStringLiteral("C:\\T\\MSINFO32.EXE");
-        QTest::newRow("path as stored") << 1u << odd + '\0' << "C:\\T" << true << QString(odd);
-        QTest::newRow("path without zero")
-            << 1u << QByteArray("C:\\i") << "C:\\T" << true << "C:\\i";
-        QTest::newRow("path up to its first zero")
-            << 1u << QByteArray("C:\\i\0\0", 5) << "" << true << "C:\\i";
-        QTest::newRow("zero inside path")
-            << 1u << QByteArray("C:\\a\0b", 6) << "" << true << "C:\\a";
-        QTest::newRow("empty up to its first zero")
-            << 1u << QByteArray("\0\0x", 3) << "" << true << "";
-        QTest::newRow("path of 1024 bytes") << 1u << full << "" << true << QString(full);
-        QTest::newRow("path of 1025 bytes") << 1u << full + 'a' << "C:\\T" << true << inFolder;
-        QTest::newRow("number 261")
-            << 4u << QByteArray("\x05\x01\0\0", 4) << "" << true << "&h000105";
-        QTest::newRow("path of another type") << 3u << QByteArray("C:\\i") << "C:\\T" << true << "";
-        QTest::newRow("path without data") << 1u << QByteArray() << "C:\\T" << true << "";
-        QTest::newRow("start fails") << 1u << QByteArray("C:\\gone.exe") << "" << false << "";
-        QTest::newRow("folder holds tool") << 0u << QByteArray() << "C:\\T" << true << inFolder;
-        QTest::newRow("folder lacks tool") << 0u << QByteArray() << "C:\\T-" << true << "";
-        QTest::newRow("nothing recorded") << 0u << QByteArray() << "" << true << "";
+        QTest::addColumn<QString>("folder");  // the "MSINFO" value, if any
+        QTest::addColumn<QString>("started"); // the program started, if any
+        const auto row = [](const char* name, uint type, const QByteArray& path, const char* folder,
+                            const QString& started) {
+            QTest::newRow(name) << type << path << QString(folder) << started;
+        };
+        const QString inFolder = "C:\\T\\MSINFO32.EXE";
+        row("path as stored", 1, Odd, "C:\\T", Odd);
+        row("path up to its first of two zeros", 1, QByteArray("C:\\i\0\0", 6), "", "C:\\i");
+        row("empty up to its first zero", 1, QByteArray("\0\0x", 3), "", "");
+        row("path of 1024 bytes", 1, Full, "", Full);
+        row("path of 1025 bytes", 1, Full + 'a', "C:\\T", inFolder);
+        row("number 261", 4, QByteArray("\x05\x01\0\0", 4), "", "&h000105");
+        row("path of another type", 3, "C:\\i", "C:\\T", "");
+        row("path without data", 1, "", "C:\\T", "");
+        row("start fails", 1, "C:\\gone", "", "C:\\gone");
+        row("folder holds tool", 0, "", "C:\\T", inFolder);
+        row("folder lacks tool", 0, "", "C:\\U", "");
+        row("nothing recorded", 0, "", "", "");
     }
     void findsAndStartsTool() {
         QFETCH(uint, type);
         QFETCH(QByteArray, path);
         QFETCH(QString, folder);
-        QFETCH(bool, startWorks);
         QFETCH(QString, started);
         TestProgram p;
         ScriptedKeyStore& store = p.scripted.store;
         ScriptedLauncher& launcher = p.scripted.launcher;
-        store.addKey(ToolKey);
-        if (type) store.set(ToolKey, "PATH", type, path);
-        if (!folder.isEmpty())
-            store.set("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", 1,
-                      folder.toLatin1() + '\0');
-        if (!folder.endsWith('-')) launcher.files.append(folder + QStringLiteral("\\MSINFO32.EXE"));
-        launcher.startSucceeds = startWorks;
-        p.rt->show(About);
-        p.click(About, "cmdSysInfo");
-
-        // A recorded path, whatever it holds, is started without looking further or for the file.
+        if (type) store.values[ToolKey + "\\PATH"] = {type, path};
+        if (!folder.isEmpty()) store.values[FolderKey + "\\MSINFO"] = {1, folder.toLatin1() + '\0'};
+        launcher.files = QStringList{"C:\\i", "C:\\T\\MSINFO32.EXE", Odd, Full};
+        p.rt->show("frmAbout");
+        p.click("frmAbout", "cmdSysInfo");
+        QStringList seen = launcher.started, expected;
+        for (const auto& box : p.scripted.dialogs.shown)
+            seen << box.title + ": " + box.text + " " + QString::number(box.style);
+        if (!started.isEmpty()) expected << started;
+        if (!launcher.files.contains(started)) // the one message, with an OK button only
+            expected << "ZELTA: System Information Is Unavailable At This Time 0";
+        QCOMPARE(seen, expected);
         const bool recorded = type && path.size() <= 1024;
-        QCOMPARE(store.opened.size(), recorded ? 1 : 2);
-        QCOMPARE(launcher.checked.isEmpty(), recorded || folder.isEmpty());
-        QCOMPARE(store.openKeys, 0);
-        if (!started.isEmpty()) QCOMPARE(launcher.started, QStringList{started});
-        const auto& boxes = p.scripted.dialogs.shown;
-        QCOMPARE(boxes.size(), started.isEmpty() || !startWorks ? 1 : 0);
-        for (const auto& box : boxes) {
-            QCOMPARE(box.text, QStringLiteral("System Information Is Unavailable At This Time"));
-            QCOMPARE(box.style, int(MB_OK));
-            QCOMPARE(box.title, QStringLiteral("ZELTA"));
-        }
-        QVERIFY(p.window(About)->isVisible());
+        QCOMPARE((QList<int>{int(store.opened.size()), int(launcher.checked.size()), store.openKeys,
+                             p.window("frmAbout")->isVisible()}),
+                 (QList<int>{recorded ? 1 : 2, !recorded && !folder.isEmpty(), 0, true}));
     }
 
-    void desktopStoreOffersInstalledTool_data() {
-        QTest::addColumn<QStringList>("installed");
-        QTest::addColumn<QString>("started");
-        QTest::newRow("none") << QStringList{"top"} << "";
-        QTest::newRow("one") << QStringList{"ksysguard"} << "/opt/k d/ksysguard";
-        QTest::newRow("information tool first")
-            << QStringList{"gnome-system-monitor", "hardinfo"} << "/opt/k d/hardinfo";
-    }
-    void desktopStoreOffersInstalledTool() {
-        QFETCH(QStringList, installed);
-        QFETCH(QString, started);
-        DesktopKeyStore desktop([&](const QString& name) {
-            return installed.contains(name) ? QStringLiteral("/opt/k d/") + name : QString();
+    // On a desktop the store records the first installed tool of its list as the path, with
+    // its zero byte, and never writes past the caller's buffer.
+    void desktopStore() {
+        QStringList installed{"gnome-system-monitor", "hardinfo"};
+        DesktopKeyStore store([&](const QString& name) {
+            return installed.contains(name) ? "/opt/" + name : QString();
         });
-        ScriptedServices scripted;
-        Services services = scripted.services();
-        services.store = &desktop;
-        Runtime rt(services);
-        Module1::registerShellWindows(rt);
-        rt.show(About);
-        rt.loadedForm(About)->findChild<QAbstractButton*>("cmdSysInfo")->click();
-        QCOMPARE(scripted.launcher.started,
-                 started.isEmpty() ? QStringList{} : QStringList{started});
-        QCOMPARE(scripted.dialogs.shown.size(), started.isEmpty() ? 1 : 0);
-
-        // The value never overruns the caller's buffer.
         std::uintptr_t key = 0;
-        char buffer[4];
-        std::uint32_t type = 0, size = sizeof buffer;
-        if (desktop.open(KeyStore::HKEY_LOCAL_MACHINE, ToolKey.toLower(), 0, &key) != 0) return;
-        QCOMPARE(desktop.query(key, "path", &type, buffer, &size), KeyStore::ERROR_MORE_DATA);
-        QCOMPARE(size, std::uint32_t(started.size() + 1));
-        QCOMPARE(desktop.close(key), 0);
+        char buffer[14] = {};
+        std::uint32_t type = 0, small = 13, size = 14;
+        QList<long> results;
+        results << store.open(KeyStore::HKEY_LOCAL_MACHINE, ToolKey.toLower(), 0, &key)
+                << store.query(key, "path", &type, buffer, &small) << long(small)
+                << store.query(key, "PATH", &type, buffer, &size) << long(type) << store.close(key);
+        installed.clear();
+        results << store.open(KeyStore::HKEY_LOCAL_MACHINE, ToolKey, 0, &key);
+        QCOMPARE(results, (QList<long>{0, 234, 14, 0, 1, 0, 2}));
+        QCOMPARE(QByteArray(buffer, 14), QByteArray("/opt/hardinfo", 14));
     }
 };
 

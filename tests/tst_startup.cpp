@@ -1,22 +1,17 @@
 // The start-up sequence, the splash and the chooser on a scripted clock, and the end of the
 // program: FINISH, and the frame closed while handlers are still going.
-#include "logistic/logistic.h"
-#include "runtime/mdiform.h"
-#include "shell/frmsplash.h"
-#include "shell/intro.h"
-#include "shell/zelta.h"
-#include "sieve/sierpinski.h"
 #include "tests/support/program.h"
-
-#include <QLabel>
-#include <QMdiSubWindow>
-#include <QPointer>
-#include <QtTest>
 
 using namespace zr;
 
 namespace {
-const QString Splash = frmSplash::Name;
+// The child windows loaded, each marked when it is hidden, and whether the splash is.
+QString loaded(const TestProgram& p) {
+    QStringList names;
+    for (const char* name : {"frmSplash", "intro", "logistic", "Sierpinski"})
+        if (const Form* f = p.window(name)) names << name + QString(f->isShown() ? "" : " hidden");
+    return names.join(", ");
+}
 } // namespace
 
 class TestStartup : public QObject {
@@ -27,141 +22,99 @@ class TestStartup : public QObject {
     }
 
     // However the splash goes, the chooser comes only when the four seconds are up.
-    void splashThenChooserAfterTheWait_data() {
+    void splashThenChooser_data() {
         QTest::addColumn<QString>("how");
-        QTest::newRow("the wait ends") << "wait";
-        QTest::newRow("a key") << "key";
-        QTest::newRow("a click on the panel's free area") << "click";
+        for (const char* how : {"wait", "key", "click"}) // the last on the panel's free area
+            QTest::newRow(how) << QString(how);
     }
-    void splashThenChooserAfterTheWait() {
+    void splashThenChooser() {
         QFETCH(QString, how);
         TestProgram p;
-        QString version;
-        QPoint offCentre;
-        bool splashAfterClick = false, splashAt39 = false, chooserAt39 = true;
+        QStringList seen;
+        const auto click = [&](const char* name, QPoint at) {
+            QTest::mouseClick(p.control<QWidget>("frmSplash", name), Qt::LeftButton, {}, at);
+        };
         p.scripted.clock.at(1.0, [&] {
-            Form* splash = p.window(Splash);
-            version = p.text(Splash, "lblVersion");
-            offCentre = splash->window()->frameGeometry().center() -
-                        QGuiApplication::primaryScreen()->geometry().center();
-            // Clicks on what the panel holds do not close it.
+            QWidget* splash = p.window("frmSplash");
+            const QPoint off = splash->window()->frameGeometry().center() -
+                               QGuiApplication::primaryScreen()->geometry().center();
+            seen << p.text("frmSplash", "lblProductName") + " " +
+                        p.text("frmSplash", "lblVersion") +
+                        (off.manhattanLength() > 2 ? " off" : "");
             for (const char* inside : {"lblProductName", "lblVersion", "imgLogo"})
-                QTest::mouseClick(p.control<QWidget>(Splash, inside), Qt::LeftButton, {},
-                                  QPoint(3, 3));
+                click(inside, {3, 3}); // what the panel holds does not close it
             if (how == "key") QTest::keyClick(splash, Qt::Key_A);
-            if (how == "click")
-                QTest::mouseClick(p.control<QWidget>(Splash, "Frame1"), Qt::LeftButton, {},
-                                  {20, 20});
-            splashAfterClick = p.rt->isLoaded(Splash);
+            if (how == "click") click("Frame1", {20, 20});
+            seen << loaded(p);
         });
-        p.scripted.clock.at(3.9, [&] {
-            splashAt39 = p.rt->isLoaded(Splash);
-            chooserAt39 = p.rt->isLoaded(intro::Name);
-        });
+        p.scripted.clock.at(3.9, [&] { seen << loaded(p); });
+        int waits = 0;
+        p.rt->setYieldHook([&] { ++waits; });
         p.start();
-        QCOMPARE(version, QStringLiteral("Version 1.1.0"));
-        QVERIFY(offCentre.manhattanLength() <= 2);
-        QCOMPARE(splashAfterClick, how == "wait");
-        QCOMPARE(splashAt39, how == "wait");
-        QVERIFY(!chooserAt39);
-        QVERIFY(p.scripted.clock.now > 4.0);
-        QVERIFY(!p.rt->isLoaded(Splash));
-        // Both programs were loaded and wait hidden; the chooser is the one window shown.
-        auto* frame = static_cast<MdiForm*>(p.window(Zelta::Name));
-        QCOMPARE(frame->shownChildren(), QList<Form*>{p.window(intro::Name)});
-        QCOMPARE(frame->activeChild(), p.window(intro::Name));
-        QVERIFY(p.window(logistic::Name));
-        QVERIFY(p.window(Sierpinski::Name));
-        QCOMPARE(frame->frameGeometry(), QRect(px(400), 0, px(11180), px(8800)));
+        seen << loaded(p) << QString::number(qFloor(p.scripted.clock.now));
+        const QString splash = how == "wait" ? "frmSplash" : "";
+        QCOMPARE(seen, (QStringList{"ZELTA Version 1.1.0", splash, splash,
+                                    "intro, logistic hidden, Sierpinski hidden", "4"}));
+        QCOMPARE(p.window("Zelta")->frameGeometry(), QRect(px(400), 0, px(11180), px(8800)));
         // The wait handled events as they came instead of spinning through the four seconds.
-        QVERIFY(p.scripted.clock.eventWaits < 10);
+        QVERIFY(waits < 10);
     }
 
-    void chooserOpensProgramsWithoutReloading() {
+    // The chooser opens either program and comes back with EXIT; FINISH answered No changes
+    // nothing, answered Yes ends the program at once, even inside a run. (What the program
+    // windows show once chosen: tst_sieve, tst_logistic.)
+    void chooserAndFinish() {
         TestProgram p;
         p.start();
-        Form* chooser = p.window(intro::Name);
-        QPointer<Form> sieve = p.window(Sierpinski::Name), cobweb = p.window(logistic::Name);
-        p.click(intro::Name, "cmd_sierp");
-        QVERIFY(!chooser->isShown());
-        QVERIFY(sieve->isShown());
-        sieve->Hide();
-        chooser->Show();
-        chooser->subWindow()->move(50, 60);
-        p.click(intro::Name, "cmd_logistic");
-        QVERIFY(cobweb->isShown());
-        QCOMPARE(p.window(logistic::Name), cobweb.data());
-        QCOMPARE(p.window(Sierpinski::Name), sieve.data());
-        // A chooser closed with its close box comes back loaded afresh, in its place.
-        chooser->Show();
-        chooser->subWindow()->close();
-        QVERIFY(!p.rt->isLoaded(intro::Name));
-        p.rt->show(intro::Name);
-        QVERIFY(p.window(intro::Name)->isShown());
-        QCOMPARE(p.window(intro::Name)->subWindow()->pos(), QPoint(0, 0));
+        p.click("intro", "cmd_logistic");
+        QStringList seen{loaded(p)};
+        p.confirm("logistic", "cmd_exit");
+        p.confirm("intro", "cmd_exit", IDNO);
+        seen << loaded(p) << QString::number(p.scripted.ender.ended);
+        p.click("intro", "cmd_sierp");
+        seen << loaded(p) << QString::number(p.run("Sierpinski", "cmd_iter", [&](int n) {
+            if (n == 3) p.confirm("intro", "cmd_exit");
+        }));
+        const auto finish = p.scripted.dialogs.shown.last();
+        seen << QString::number(p.scripted.ender.ended) << loaded(p) << finish.text << finish.title
+             << QString::number(finish.style);
+        QCOMPARE(seen, (QStringList{"intro hidden, logistic, Sierpinski hidden",
+                                    "intro, logistic hidden, Sierpinski hidden", "0",
+                                    "intro hidden, logistic hidden, Sierpinski", "3", "1", "",
+                                    "Do you really want to finish with Zelta?", "Finish",
+                                    QString::number(MB_YESNO | MB_QUESTION)}));
     }
 
-    // FINISH answered No changes nothing; answered Yes it ends the program, even in a run.
-    void finishAskedThenEndsEvenInsideARun() {
-        TestProgram p;
-        p.start();
-        p.confirm(intro::Name, "cmd_exit", IDNO);
-        const auto box = p.scripted.dialogs.shown.last();
-        QCOMPARE(box.text, QStringLiteral("Do you really want to finish with Zelta?"));
-        QCOMPARE(box.title, QStringLiteral("Finish"));
-        QCOMPARE(box.style, MB_YESNO | MB_QUESTION);
-        QCOMPARE(p.scripted.ender.ended, 0);
-        QVERIFY(p.window(intro::Name)->isShown());
-        p.click(intro::Name, "cmd_sierp");
-        const int yields = p.run(Sierpinski::Name, "cmd_iter", [&](int n) {
-            if (n == 3) p.confirm(intro::Name, "cmd_exit");
-        });
-        QCOMPARE(yields, 3);
-        QCOMPARE(p.scripted.ender.ended, 1);
-        QVERIFY(!p.rt->anyLoaded());
-    }
-
-    // Also a key on the splash then, which would bring the frame forward, brings nothing back.
-    void closingFrameDuringWaitEndsProgram() {
-        TestProgram p;
-        QSignalSpy over(p.rt.get(), &Runtime::allUnloaded);
-        p.scripted.clock.at(1.0, [&] {
-            p.window(Zelta::Name)->close();
-            QTest::keyClick(p.window(Splash), Qt::Key_A);
-        });
-        p.start();
-        QVERIFY(!p.rt->anyLoaded());
-        QCOMPARE(over.count(), 1);
-    }
-
-    // Once the frame is closed nothing loads it again: not a handler whose message box is
-    // answered afterwards, nor a Window menu chosen in a window still finishing a handler.
+    // Once the frame is closed nothing loads it again: not a key on the splash during the
+    // wait, nor a handler whose message box is answered afterwards, nor a Window menu chosen
+    // in a window still finishing a handler.
     void nothingComesBackAfterTheFrame_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("menu");
-        for (const char* w : {"Sierpinski", "logistic"}) {
-            QTest::addRow("%s EXIT", w) << w << "cmd_exit"
-                                        << "";
-            for (const char* menu : {"menu_log", "menu_sierp"})
-                QTest::addRow("%s %s", w, menu) << w << "cmd_finish" << menu;
-        }
+        QTest::addColumn<QStringList>("path"); // the window, and EXIT or the menu chosen
+        QTest::newRow("a key on the splash during the wait") << QStringList{};
+        for (const char* w : {"Sierpinski", "logistic"})
+            for (const char* how : {"cmd_exit", "menu_log", "menu_sierp"})
+                QTest::addRow("%s %s", w, how) << QStringList{w, how};
     }
     void nothingComesBackAfterTheFrame() {
-        QFETCH(QString, window);
-        QFETCH(QString, button);
-        QFETCH(QString, menu);
+        QFETCH(QStringList, path);
         TestProgram p;
-        p.start();
         QSignalSpy over(p.rt.get(), &Runtime::allUnloaded);
-        p.click(intro::Name, window == "logistic" ? "cmd_logistic" : "cmd_sierp");
-        QPointer<Form> w = p.window(window);
-        p.scripted.dialogs.whileOpen = [&] {
-            p.window(Zelta::Name)->close();
-            if (!menu.isEmpty()) w->findChild<QAction*>(menu)->trigger();
-        };
-        p.confirm(window, button);
-        QVERIFY(!p.rt->anyLoaded());
+        if (path.isEmpty())
+            p.scripted.clock.at(1.0, [&] {
+                p.window("Zelta")->close();
+                QTest::keyClick(p.window("frmSplash"), Qt::Key_A);
+            });
+        p.start();
+        if (!path.isEmpty()) {
+            p.click("intro", path[0] == "logistic" ? "cmd_logistic" : "cmd_sierp");
+            QPointer<Form> w = p.window(path[0]);
+            p.scripted.dialogs.whileOpen = [&] {
+                p.window("Zelta")->close();
+                if (path[1] != "cmd_exit") w->findChild<QAction*>(path[1])->trigger();
+            };
+            p.confirm(path[0], path[1] == "cmd_exit" ? "cmd_exit" : "cmd_finish");
+        }
+        QCOMPARE(p.rt->anyLoaded(), false);
         QCOMPARE(over.count(), 1);
     }
 };

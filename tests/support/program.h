@@ -3,50 +3,77 @@
 // program waits. Windows are reached as a user reaches them: controls by name, clicked.
 #pragma once
 
-#include "runtime/form.h"
-#include "runtime/picturebox.h"
-#include "runtime/runtime.h"
+#include "logistic/logistic.h"
+#include "shell/module1.h"
+#include "sieve/sierpinski.h"
 #include "tests/support/scripted.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <functional>
-#include <memory>
+#include <QApplication>
+#include <QtTest>
 
 // Names of the top-level windows still in existence; every window test's cleanup() checks
 // that none is left once its program is gone.
-QStringList leftoverWindows();
+inline QStringList leftoverWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList names;
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        names << w->objectName() + " (" + w->metaObject()->className() + ")";
+    return names;
+}
 
 struct TestProgram {
     zr::ScriptedServices scripted;
-    std::unique_ptr<zr::Runtime> rt;
+    std::unique_ptr<zr::Runtime> rt = std::make_unique<zr::Runtime>(scripted.services());
 
-    TestProgram();
-    ~TestProgram();
+    TestProgram() {
+        Module1::registerShellWindows(*rt);
+        logistic::registerWindow(*rt);
+        Sierpinski::registerWindow(*rt);
+    }
+    ~TestProgram() {
+        rt.reset();
+        // Windows unloaded during the test are deleted once their handlers are done.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     // Runs the start-up sequence to its end: splash, wait, chooser, hidden programs.
-    void start();
+    void start() { Module1::Main(*rt); }
 
     zr::Form* window(const QString& name) const { return rt->loadedForm(name); }
-    template <class T = QAbstractButton> T* control(const QString& window, const QString& name) const {
-        zr::Form* w = rt->loadedForm(window);
-        return w ? w->findChild<T*>(name) : nullptr;
+    template <class T = QAbstractButton> T* control(const QString& w, const QString& name) const {
+        return window(w) ? window(w)->findChild<T*>(name) : nullptr;
     }
-    zr::PictureBox* area(const QString& window, const QString& name) const {
-        return control<zr::PictureBox>(window, name);
+    zr::PictureBox* area(const QString& w, const QString& name) const {
+        return control<zr::PictureBox>(w, name);
     }
-    QString text(const QString& window, const QString& name) const;
-    void click(const QString& window, const QString& button) { control(window, button)->click(); }
-    void trigger(const QString& window, const QString& item) {
-        control<QAction>(window, item)->trigger();
+    // A label's text or a button's caption.
+    QString text(const QString& w, const QString& name) const {
+        const auto* label = control<QLabel>(w, name);
+        return label ? label->text() : control(w, name)->text();
     }
+    void click(const QString& w, const QString& button) { control(w, button)->click(); }
+    void trigger(const QString& w, const QString& item) { control<QAction>(w, item)->trigger(); }
     // Answers the next message box with `answer`, then clicks.
-    void confirm(const QString& window, const QString& button, int answer = zr::IDYES);
+    void confirm(const QString& w, const QString& button, int answer = zr::IDYES) {
+        scripted.dialogs.answer(answer);
+        click(w, button);
+    }
     // Types the texts into the input boxes that come, in order, then clicks; "<cancel>"
     // cancels a box.
-    void enter(const QString& window, const QString& button, const QStringList& typed);
+    void enter(const QString& w, const QString& button, const QStringList& typed) {
+        for (const QString& t : typed)
+            scripted.dialogs.type(t == "<cancel>" ? std::nullopt : std::optional<QString>(t));
+        click(w, button);
+    }
     // Clicks `button` to start a run and calls `step(n)` at the run's n-th yield, as a user
     // acting then would. A run still going after `limit` yields is ended by unloading its
     // window and fails the test. Returns the number of yields.
-    int run(const QString& window, const QString& button, const std::function<void(int)>& step,
-            int limit = 20000);
+    int run(const QString& w, const QString& button, const std::function<void(int)>& step,
+            int limit = 20000) {
+        int steps = 0;
+        rt->setYieldHook([&] { ++steps > limit ? rt->unload(w) : step(steps); });
+        click(w, button);
+        rt->setYieldHook({});
+        if (steps > limit) QTest::qFail("the run did not end", __FILE__, __LINE__);
+        return steps;
+    }
 };

@@ -1,7 +1,6 @@
 #include "tests/support/scripted.h"
 
 #include <QCoreApplication>
-#include <cmath>
 #include <cstring>
 
 namespace zr {
@@ -9,13 +8,8 @@ namespace zr {
 int ScriptedDialogs::messageBox(const QString& text, int style, const QString& title) {
     shown.append({QStringLiteral("message"), text, title, style, QString()});
     if (whileOpen) whileOpen();
-    if (buttons_.empty()) {
-        ++unexpected;
-        return (style & 7) == MB_YESNO ? IDNO : IDOK;
-    }
-    const int button = buttons_.front();
-    buttons_.pop_front();
-    return button;
+    unexpected += buttons_.isEmpty();
+    return buttons_.isEmpty() ? ((style & 7) == MB_YESNO ? IDNO : IDOK) : buttons_.takeFirst();
 }
 
 QString ScriptedDialogs::saveFileName(const QString& title, const QString& suggestedName) {
@@ -30,86 +24,35 @@ QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title,
 QString ScriptedDialogs::answerTyped(const Shown& box) {
     shown.append(box);
     if (whileOpen) whileOpen();
-    if (texts_.empty()) {
-        ++unexpected;
-        return QString();
-    }
-    const std::optional<QString> text = texts_.front();
-    texts_.pop_front();
-    return text.value_or(QString());
-}
-
-float ScriptedClock::timer() {
-    return static_cast<float>(std::fmod(midnightOffset + now, 86400.0));
-}
-
-void ScriptedClock::sleep(double seconds) {
-    if (whileAsleep) whileAsleep();
-    if (seconds > 0) {
-        now += seconds;
-        slept += seconds;
-    }
+    unexpected += texts_.isEmpty();
+    return texts_.isEmpty() ? QString() : texts_.takeFirst().value_or(QString());
 }
 
 void ScriptedClock::waitForEvents(double seconds) {
-    ++eventWaits;
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    // Time moves on by the wait, or at least by a millisecond, so that every wait ends.
+    QCoreApplication::processEvents();
+    // Time moves on to the first action due within the wait, or by the whole wait (at
+    // least a millisecond, so that every wait ends).
     const double until = now + std::max(seconds, 0.001);
-    if (!actions_.empty() && actions_.begin()->first <= until) {
-        auto first = actions_.begin();
-        now = std::max(now, first->first);
-        auto action = std::move(first->second);
-        actions_.erase(first);
-        action();
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        return;
+    if (actions_.empty() || actions_.begin()->first > until) {
+        now = until;
+    } else {
+        now = std::max(now, actions_.begin()->first);
+        actions_.extract(actions_.begin()).mapped()();
+        QCoreApplication::processEvents();
     }
-    now = until;
-}
-
-float ScriptedRandom::next() {
-    if (!queue.empty()) {
-        const float r = queue.front();
-        queue.pop_front();
-        return r;
-    }
-    state_ = state_ * 1664525u + 1013904223u;
-    return static_cast<float>(state_ >> 8) / 16777216.0f;
-}
-
-long ScriptedKeyStore::open(std::uint32_t root, const QByteArray& path, std::uint32_t,
-                            std::uintptr_t* key) {
-    opened.append(path);
-    if (root != HKEY_LOCAL_MACHINE || keys_.count(path.toLower()) == 0) return ERROR_FILE_NOT_FOUND;
-    *key = next_++;
-    handles_[*key] = path.toLower();
-    ++openKeys;
-    return ERROR_SUCCESS;
 }
 
 long ScriptedKeyStore::query(std::uintptr_t key, const QByteArray& name, std::uint32_t* type,
                              char* buffer, std::uint32_t* size) {
-    const auto handle = handles_.find(key);
-    if (handle == handles_.end()) return ERROR_FILE_NOT_FOUND;
-    const auto& values = keys_[handle->second];
-    const auto value = values.find(name.toLower());
+    const auto value = values.find(opened.value(key - 1) + '\\' + name);
     if (value == values.end()) return ERROR_FILE_NOT_FOUND;
-    *type = value->second.type;
-    const auto length = static_cast<std::uint32_t>(value->second.data.size());
-    if (length > *size) {
-        *size = length;
-        return ERROR_MORE_DATA;
-    }
-    std::memcpy(buffer, value->second.data.constData(), length);
+    const auto& [kind, data] = value->second;
+    const auto length = static_cast<std::uint32_t>(data.size());
+    const bool fits = length <= *size;
+    if (fits) std::memcpy(buffer, data.constData(), length);
+    *type = kind;
     *size = length;
-    return ERROR_SUCCESS;
-}
-
-long ScriptedKeyStore::close(std::uintptr_t key) {
-    if (handles_.erase(key) == 0) return ERROR_FILE_NOT_FOUND;
-    --openKeys;
-    return ERROR_SUCCESS;
+    return fits ? ERROR_SUCCESS : ERROR_MORE_DATA;
 }
 
 } // namespace zr

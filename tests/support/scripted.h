@@ -3,13 +3,9 @@
 #pragma once
 
 #include "runtime/runtime.h"
-#include "runtime/services.h"
 
-#include <QHash>
-#include <QList>
 #include <QStringList>
-#include <deque>
-#include <functional>
+#include <cmath>
 #include <map>
 #include <optional>
 
@@ -18,9 +14,7 @@ namespace zr {
 class ScriptedDialogs : public Dialogs {
   public:
     struct Shown {
-        QString kind; // "message", "input" or "save"
-        QString text; // the message or the prompt
-        QString title;
+        QString kind, text, title; // kind: "message", "input" or "save"; text: the message or prompt
         int style = 0;
         QString defaultText;
     };
@@ -43,8 +37,8 @@ class ScriptedDialogs : public Dialogs {
 
   private:
     QString answerTyped(const Shown& box);
-    std::deque<int> buttons_;
-    std::deque<std::optional<QString>> texts_;
+    QList<int> buttons_;
+    QList<std::optional<QString>> texts_;
 };
 
 // Time that moves only when the program waits. Actions scheduled at a time run when a
@@ -52,91 +46,77 @@ class ScriptedDialogs : public Dialogs {
 class ScriptedClock : public Clock {
   public:
     double now = 0.0;
-    // Seconds since midnight at now = 0.
-    double midnightOffset = 36000.0;
-    void at(double time, std::function<void()> action) {
-        actions_.emplace(time, std::move(action));
-    }
-
-    double monotonic() override { return now; }
-    float timer() override;
-    void sleep(double seconds) override;
-    void waitForEvents(double seconds) override;
-
+    double slept = 0.0; // total time spent blocked without events
     // Runs at each blocking sleep, as if the user looked at the screen then.
     std::function<void()> whileAsleep;
+    void at(double time, std::function<void()> action) { actions_.emplace(time, action); }
 
-    double slept = 0.0; // total time spent blocked without events
-    int eventWaits = 0; // waits that handled events
+    double monotonic() override { return now; }
+    // Ten in the morning at now = 0.
+    float timer() override { return static_cast<float>(std::fmod(36000.0 + now, 86400.0)); }
+    void sleep(double seconds) override {
+        if (whileAsleep) whileAsleep();
+        now += std::max(seconds, 0.0);
+        slept += std::max(seconds, 0.0);
+    }
+    void waitForEvents(double seconds) override;
 
   private:
     std::multimap<double, std::function<void()>> actions_;
 };
 
-class ScriptedRandom : public Random {
-  public:
-    // Numbers handed out first, in order; after them a fixed sequence follows.
-    std::deque<float> queue;
-    QList<float> seeds;
+struct ScriptedRandom : Random {
+    // `queue`: numbers handed out first, in order; after them a fixed sequence follows.
+    // `seeds`: what the program seeded with.
+    QList<float> queue, seeds;
+    std::uint32_t state = 12345u;
     void randomize(float seed) override { seeds.append(seed); }
-    float next() override;
-
-  private:
-    std::uint32_t state_ = 12345u;
+    float next() override {
+        if (!queue.isEmpty()) return queue.takeFirst();
+        state = state * 1664525u + 1013904223u;
+        return static_cast<float>(state >> 8) / 16777216.0f;
+    }
 };
 
-class ScriptedPrinter : public Printer {
-  public:
+struct ScriptedPrinter : Printer {
     void printImage(const QImage& image) override { printed.append(image); }
     QList<QImage> printed;
 };
 
-class ScriptedLauncher : public Launcher {
-  public:
+// Starts only the programs among `files`.
+struct ScriptedLauncher : Launcher {
+    QStringList files, started, checked; // files there are, programs started, files asked for
     bool start(const QString& program) override {
         started.append(program);
-        return startSucceeds;
+        return files.contains(program);
     }
     bool fileExists(const QString& path) override {
         checked.append(path);
         return files.contains(path);
     }
-    QStringList files;
-    QStringList started;
-    QStringList checked;
-    bool startSucceeds = true;
 };
 
-// A store of keys and values set up by the test.
-class ScriptedKeyStore : public KeyStore {
-  public:
-    struct Entry {
-        std::uint32_t type;
-        QByteArray data;
-    };
-    void set(const QByteArray& path, const QByteArray& name, std::uint32_t type,
-             const QByteArray& data) {
-        keys_[path.toLower()][name.toLower()] = Entry{type, data};
-    }
-    void addKey(const QByteArray& path) { keys_[path.toLower()]; }
-
-    long open(std::uint32_t root, const QByteArray& path, std::uint32_t access,
-              std::uintptr_t* key) override;
-    long query(std::uintptr_t key, const QByteArray& name, std::uint32_t* type, char* buffer,
-               std::uint32_t* size) override;
-    long close(std::uintptr_t key) override;
-
+// Values by key path and name ("KEY\\NAME"), set up by the test. Every key opens; a key's
+// handle is its place in `opened`.
+struct ScriptedKeyStore : KeyStore {
+    std::map<QByteArray, std::pair<std::uint32_t, QByteArray>> values; // type and data
     QList<QByteArray> opened; // key paths in the order they were opened
     int openKeys = 0;         // keys opened and not closed yet
-
-  private:
-    std::map<QByteArray, std::map<QByteArray, Entry>> keys_;
-    std::map<std::uintptr_t, QByteArray> handles_;
-    std::uintptr_t next_ = 1;
+    long open(std::uint32_t, const QByteArray& path, std::uint32_t, std::uintptr_t* key) override {
+        opened.append(path);
+        *key = opened.size();
+        ++openKeys;
+        return ERROR_SUCCESS;
+    }
+    long query(std::uintptr_t key, const QByteArray& name, std::uint32_t* type, char* buffer,
+               std::uint32_t* size) override;
+    long close(std::uintptr_t) override {
+        --openKeys;
+        return ERROR_SUCCESS;
+    }
 };
 
-class ScriptedEnder : public Ender {
-  public:
+struct ScriptedEnder : Ender {
     void endProgram() override { ++ended; }
     int ended = 0;
 };
@@ -150,9 +130,7 @@ struct ScriptedServices {
     ScriptedLauncher launcher;
     ScriptedKeyStore store;
     ScriptedEnder ender;
-    Services services() {
-        return Services{&dialogs, &clock, &random, &printer, &launcher, &store, &ender};
-    }
+    Services services() { return {&dialogs, &clock, &random, &printer, &launcher, &store, &ender}; }
 };
 
 } // namespace zr
