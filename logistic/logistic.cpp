@@ -28,14 +28,17 @@ logistic::logistic(Runtime& rt)
     : ProgramWindow(rt, Name, QStringLiteral("Do you want to finish with Logistic Mapping?"),
                     QStringLiteral("0.0")) {
     setCaption(QStringLiteral("Logistic Mapping: y = kx(1 - x)"));
-    setBorder(Border::FixedSingle);
     setWindowIcon(artwork::cobwebIcon());
     resize(px(10905), px(7620));
     buildControls();
     buildScrollBars();
     buildLabels();
     buildMenus();
-    connectHandlers();
+    // The graph and values screens' own menus: copy, save and the bifurcation diagram.
+    new PictureMenu(this, pb_values);
+    (new PictureMenu(this, pb_graph))
+        ->addItem(QStringLiteral("pic_diagram"), QStringLiteral("&Bifurcation Diagram"),
+                  [this] { Diagram::showFor(this, k.toDouble()); });
 }
 
 void logistic::buildControls() {
@@ -137,53 +140,36 @@ void logistic::buildLabels() {
 void logistic::buildMenus() {
     buildWindowMenu();
     // Each help item carries its help context number; nothing looks it up.
-    const auto help = [this](QMenu* menu, const char* name, const char* caption, int context,
-                             void (logistic::*handler)()) {
+    const auto help = [this](QMenu* menu, const char* name, const char* caption, int context) {
         QAction* item = addMenuItem(menu, QString::fromLatin1(name), QString::fromLatin1(caption));
         item->setProperty("helpContextID", context);
-        on(item, &QAction::triggered, [this, handler] { (this->*handler)(); });
     };
     const auto separator = [](QMenu* menu, const char* name) {
         menu->addSeparator()->setObjectName(QString::fromLatin1(name));
     };
 
     hlp_menu = addMenu(QStringLiteral("hlp_menu"), QStringLiteral("&Help"));
-    help(hlp_menu, "hlp_bck", "&Mathematical  Background", 13, &logistic::hlp_bck_Click);
+    help(hlp_menu, "hlp_bck", "&Mathematical  Background", 13);
     separator(hlp_menu, "separator");
     QMenu* screens = addSubMenu(hlp_menu, QStringLiteral("hlp_scr"), QStringLiteral("&Screens"));
-    help(screens, "hlp_graph", "&Graph Screen (white) ", 11, &logistic::hlp_graph_Click);
-    help(screens, "hlp_iters", "&Iterations Screen (blue)", 12, &logistic::hlp_iters_Click);
+    help(screens, "hlp_graph", "&Graph Screen (white) ", 11);
+    help(screens, "hlp_iters", "&Iterations Screen (blue)", 12);
     QMenu* buttons =
         addSubMenu(hlp_menu, QStringLiteral("hlp_cmd"), QStringLiteral("&Command Buttons"));
-    help(buttons, "hlp_cls", "&Clear Screens", 1, &logistic::hlp_cls_Click);
-    help(buttons, "hlp_k", "Enter &k", 2, &logistic::hlp_k_Click);
-    help(buttons, "hlp_draw", "&Draw Graphs", 3, &logistic::hlp_draw_Click);
-    help(buttons, "hlp_x0", "Enter &x0", 4, &logistic::hlp_x0_Click);
-    help(buttons, "hlp_start", "&Start Iteration", 5, &logistic::hlp_start_Click);
-    help(buttons, "hlp_pause", "&Pause", 6, &logistic::hlp_pause_Click);
-    help(buttons, "hlp_tidy", "&Tidy Up", 7, &logistic::hlp_tidy_Click);
-    help(buttons, "hlp_finish", "&Finish", 8, &logistic::hlp_finish_Click);
+    help(buttons, "hlp_cls", "&Clear Screens", 1);
+    help(buttons, "hlp_k", "Enter &k", 2);
+    help(buttons, "hlp_draw", "&Draw Graphs", 3);
+    help(buttons, "hlp_x0", "Enter &x0", 4);
+    help(buttons, "hlp_start", "&Start Iteration", 5);
+    help(buttons, "hlp_pause", "&Pause", 6);
+    help(buttons, "hlp_tidy", "&Tidy Up", 7);
+    help(buttons, "hlp_finish", "&Finish", 8);
     QMenu* bars =
         addSubMenu(hlp_menu, QStringLiteral("hlp_scroll"), QStringLiteral("Scroll &Bars"));
-    help(bars, "hlp_interval", "&Pause Interval", 9, &logistic::hlp_interval_Click);
-    help(bars, "hlp_hsb_x0", "&x0", 10, &logistic::hlp_hsb_x0_Click);
+    help(bars, "hlp_interval", "&Pause Interval", 9);
+    help(bars, "hlp_hsb_x0", "&x0", 10);
     separator(hlp_menu, "seperator");
     addAboutItem(hlp_menu);
-}
-
-void logistic::connectHandlers() {
-    connectRunControls();
-    on(cmd_clear, &QPushButton::clicked, [this] { cmd_clear_Click(); });
-    on(cmd_k, &QPushButton::clicked, [this] { cmd_k_Click(); });
-    on(cmd_draw, &QPushButton::clicked, [this] { cmd_draw_Click(); });
-    on(cmd_x0, &QPushButton::clicked, [this] { cmd_x0_Click(); });
-    on(cmd_start, &QPushButton::clicked, [this] { cmd_start_Click(); });
-    on(cmd_tidy, &QPushButton::clicked, [this] { cmd_tidy_Click(); });
-    on(hsb_x0, &QScrollBar::valueChanged, [this] { hsb_x0_Change(); });
-    new PictureMenu(this, pb_values);
-    (new PictureMenu(this, pb_graph))
-        ->addItem(QStringLiteral("pic_diagram"), QStringLiteral("&Bifurcation Diagram"),
-                  [this] { Diagram::showFor(this, k.toDouble()); });
 }
 
 void logistic::Form_Load() {

@@ -24,22 +24,12 @@ class logistic : public ProgramWindow {
     void setRunControlsEnabled(bool enabled) override;
     void resetScreens() override;
 
-  private:
-    void buildControls();
-    void buildScrollBars();
-    void buildLabels();
-    void buildMenus();
-    void connectHandlers();
-
-    // Graphs.
-    void draw_graphs(const zr::Value& kValue);
+  private slots:
+    // Event handlers, connected by their names when the window is loaded.
     void cmd_draw_Click();
     void cmd_tidy_Click();
     void cmd_clear_Click();
-    // The run.
     void cmd_start_Click();
-    void interval_delay(int ms);
-    // Parameters.
     void cmd_k_Click();
     void cmd_x0_Click();
     void hsb_x0_Change();
@@ -58,6 +48,15 @@ class logistic : public ProgramWindow {
     void hlp_interval_Click() {}
     void hlp_hsb_x0_Click() {}
 
+  private:
+    void buildControls();
+    void buildScrollBars();
+    void buildLabels();
+    void buildMenus();
+
+    // Graphs and the run.
+    void draw_graphs(const zr::Value& kValue);
+    void interval_delay(int ms);
     // The caption as the k entry and Draw graphs write it: k as typed.
     void setTypedKCaption();
     // Takes the k text into k when it passes the comparison with "0"; otherwise the text

@@ -38,6 +38,7 @@ void place(QWidget* control, const QString& name, const QString& accessibleName,
     control->setGeometry(twRect(left, top, width, height));
 }
 
+
 CommandButton::CommandButton(QWidget* parent, const QString& name, const QString& caption,
                              double left, double top, double width, double height)
     : QPushButton(parent) {
@@ -134,6 +135,7 @@ Panel::Panel(QWidget* parent, const QString& name, const QString& accessibleName
              double top, double width, double height)
     : QFrame(parent) {
     place(this, name, accessibleName, left, top, width, height);
+    // A frame has no click of its own.
     connect(new ClickFilter(this), &ClickFilter::clicked, this, &Panel::clicked);
     setFrameStyle(QFrame::Box | QFrame::Sunken);
 }
@@ -143,13 +145,6 @@ void Panel::setBackColor(Colour colour) {
     pal.setColor(QPalette::Window, toQColor(colour));
     setPalette(pal);
     setAutoFillBackground(true);
-}
-
-ImageBox::ImageBox(QWidget* parent, const QString& name, const QString& accessibleName, double left,
-                   double top, double width, double height)
-    : QWidget(parent) {
-    place(this, name, accessibleName, left, top, width, height);
-    connect(new ClickFilter(this), &ClickFilter::clicked, this, &ImageBox::clicked);
 }
 
 void ImageBox::setPicture(const QImage& picture) {

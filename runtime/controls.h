@@ -93,16 +93,13 @@ class Panel : public QFrame {
     void clicked();
 };
 
-// A picture stretched to the control's size, keeping its crisp pixels.
-class ImageBox : public QWidget {
+// A picture stretched to the control's whole size (no edge of its own), keeping its crisp
+// pixels; a click on it is reported like a panel's.
+class ImageBox : public Panel {
     Q_OBJECT
   public:
-    ImageBox(QWidget* parent, const QString& name, const QString& accessibleName, double left,
-             double top, double width, double height);
+    using Panel::Panel;
     void setPicture(const QImage& picture);
-
-  signals:
-    void clicked();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

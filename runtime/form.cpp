@@ -1,10 +1,14 @@
 #include "runtime/form.h"
 
+#include "runtime/controls.h"
 #include "runtime/mdiform.h"
 
+#include <QAbstractSlider>
+#include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QMdiSubWindow>
+#include <QMetaMethod>
 #include <QMenu>
 #include <QWindow>
 
@@ -147,25 +151,22 @@ int Form::heightTw() const {
     return twips(outerPx().height());
 }
 
-void Form::setLeftTw(int tw) {
+void Form::changeOuter(void (QRect::*change)(int), int tw) {
     QRect r = outerPx();
-    r.moveLeft(px(tw));
+    (r.*change)(px(tw));
     setOuterPx(r);
+}
+void Form::setLeftTw(int tw) {
+    changeOuter(&QRect::moveLeft, tw);
 }
 void Form::setTopTw(int tw) {
-    QRect r = outerPx();
-    r.moveTop(px(tw));
-    setOuterPx(r);
+    changeOuter(&QRect::moveTop, tw);
 }
 void Form::setWidthTw(int tw) {
-    QRect r = outerPx();
-    r.setWidth(px(tw));
-    setOuterPx(r);
+    changeOuter(&QRect::setWidth, tw);
 }
 void Form::setHeightTw(int tw) {
-    QRect r = outerPx();
-    r.setHeight(px(tw));
-    setOuterPx(r);
+    changeOuter(&QRect::setHeight, tw);
 }
 
 int Form::state() const {
@@ -238,6 +239,32 @@ void Form::beginUnload() {
 
 void Form::deleteWhenIdle() {
     if (busy_ == 0) outer()->deleteLater();
+}
+
+void Form::connectHandlersByName() {
+    const auto slot = [this](const QByteArray& signature) {
+        const int index = metaObject()->indexOfSlot(signature.constData());
+        return index < 0 ? QMetaMethod() : metaObject()->method(index);
+    };
+    for (QObject* control : findChildren<QObject*>()) {
+        // Controls of windows inside this one (the frame's children) are theirs.
+        QObject* owner = control->parent();
+        while (owner && !qobject_cast<Form*>(owner))
+            owner = owner->parent();
+        if (owner != this) continue;
+        const QByteArray name = control->objectName().toLatin1();
+        const QMetaMethod click = slot(name + "_Click()");
+        const QMetaMethod change = slot(name + "_Change()");
+        const auto call = [this](QMetaMethod m) { return [this, m] { m.invoke(this); }; };
+        if (auto* button = qobject_cast<QAbstractButton*>(control); button && click.isValid())
+            on(button, &QAbstractButton::clicked, call(click));
+        else if (auto* item = qobject_cast<QAction*>(control); item && click.isValid())
+            on(item, &QAction::triggered, call(click));
+        else if (auto* panel = qobject_cast<Panel*>(control); panel && click.isValid())
+            on(panel, &Panel::clicked, call(click));
+        else if (auto* bar = qobject_cast<QAbstractSlider*>(control); bar && change.isValid())
+            on(bar, &QAbstractSlider::valueChanged, call(change));
+    }
 }
 
 } // namespace zr

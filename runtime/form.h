@@ -5,9 +5,11 @@
 #include "runtime/runtime.h"
 #include "runtime/units.h"
 
+#include <QAbstractButton>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
+#include <initializer_list>
 #include <optional>
 #include <utility>
 
@@ -106,6 +108,13 @@ class Form : public QWidget {
     void on(Sender* sender, Signal signal, F handler) {
         connect(sender, signal, this, [this, handler] { run(handler); });
     }
+    // Connects each button's click to its handler, a member of window class W.
+    template <class W>
+    void onClicked(std::initializer_list<std::pair<QAbstractButton*, void (W::*)()>> handlers) {
+        for (const auto& [button, handler] : handlers)
+            on(button, &QAbstractButton::clicked,
+               [this, h = handler] { (static_cast<W*>(this)->*h)(); });
+    }
 
   private:
     struct Busy {
@@ -114,10 +123,16 @@ class Form : public QWidget {
         Form* form;
     };
     void deleteWhenIdle();
+    // Connects each control's event to the handler named after it, as a loaded window's
+    // handlers are: "<control>_Click()" for a button's, a menu item's or a frame's click,
+    // "<control>_Change()" for a scroll bar's new value.
+    void connectHandlersByName();
     // The outer rectangle as the window manager draws it (title bar and edges included), in
     // pixels: on the screen, or for a child in the frame's client area.
     QRect outerPx() const;
     void setOuterPx(const QRect& outer);
+    // Moves or resizes the outer rectangle by one of its sides, given in twips.
+    void changeOuter(void (QRect::*change)(int), int tw);
     void applySubWindowBorder();
 
     Runtime& rt_;

@@ -71,6 +71,7 @@ Form* Runtime::form(const QString& name) {
     }
     loaded_.insert(name, created);
     if (frame) frame->adopt(created);
+    created->connectHandlersByName();
     created->run([created] { created->Form_Load(); });
     // Child windows are shown when they are loaded.
     if (frame && !created->isUnloaded()) created->Show();

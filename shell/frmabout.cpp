@@ -76,9 +76,6 @@ frmAbout::frmAbout(Runtime& rt) : Form(rt, Name, Kind::TopLevel) {
     Line1[1] = new LineShape(this, QStringLiteral("Line1"), 90, 2445, 5654, 2445, 0x808080, 1);
     for (int i = 0; i < 2; ++i)
         Line1[i]->setProperty("index", i);
-
-    on(cmdOK, &QPushButton::clicked, [this] { cmdOK_Click(); });
-    on(cmdSysInfo, &QPushButton::clicked, [this] { cmdSysInfo_Click(); });
 }
 
 void frmAbout::Form_Load() {

@@ -25,6 +25,10 @@ class frmAbout : public zr::Form {
     void Form_Load() override;
     void keyPressEvent(QKeyEvent* event) override;
 
+  private slots:
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+
   private:
     zr::CommandButton* cmdOK;
     QLabel* picIcon;
@@ -36,8 +40,6 @@ class frmAbout : public zr::Form {
     // The etched separator: a grey line with a white one just below it.
     std::array<zr::LineShape*, 2> Line1;
 
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
     // Finds the system-information tool through the key store and starts it, or tells the
     // user that it cannot.
     void StartSysInfo();

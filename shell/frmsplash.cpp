@@ -50,8 +50,6 @@ frmSplash::frmSplash(Runtime& rt) : Form(rt, Name, Kind::TopLevel) {
                            150, 3660, 6855, 390);
     for (Label* small : {lblCopyright, lblDate, lblWarning})
         small->setFont(layoutFont(QStringLiteral("Arial"), 8.25));
-
-    on(Frame1, &Panel::clicked, [this] { Frame1_Click(); });
 }
 
 void frmSplash::Form_Load() {

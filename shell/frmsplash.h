@@ -10,11 +10,13 @@ class frmSplash : public zr::Form {
     static inline const QString Name = QStringLiteral("frmSplash");
     explicit frmSplash(zr::Runtime& rt);
 
-
   protected:
     void Form_Load() override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+
+  private slots:
+    void Frame1_Click();
 
   private:
     zr::Panel* Frame1;
@@ -29,5 +31,4 @@ class frmSplash : public zr::Form {
 
     void centre();
     void Form_KeyPress(int KeyAscii);
-    void Frame1_Click();
 };

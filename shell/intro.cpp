@@ -40,10 +40,6 @@ intro::intro(Runtime& rt) : Form(rt, Name, Kind::Child) {
 
     setTabOrder(cmd_logistic, cmd_sierp);
     setTabOrder(cmd_sierp, cmd_exit);
-
-    on(cmd_logistic, &QPushButton::clicked, [this] { cmd_logistic_Click(); });
-    on(cmd_sierp, &QPushButton::clicked, [this] { cmd_sierp_Click(); });
-    on(cmd_exit, &QPushButton::clicked, [this] { cmd_exit_Click(); });
 }
 
 // One of the two mirrored program panels: the explanation above its picture button.

@@ -10,9 +10,13 @@ class intro : public zr::Form {
     static inline const QString Name = QStringLiteral("intro");
     explicit intro(zr::Runtime& rt);
 
-
   protected:
     void Form_Load() override;
+
+  private slots:
+    void cmd_logistic_Click();
+    void cmd_sierp_Click();
+    void cmd_exit_Click();
 
   private:
     zr::Label* lbl_welcome;
@@ -23,10 +27,6 @@ class intro : public zr::Form {
     zr::Label* lbl_sierp;
     zr::CommandButton* cmd_sierp;
     zr::CommandButton* cmd_exit;
-
-    void cmd_logistic_Click();
-    void cmd_sierp_Click();
-    void cmd_exit_Click();
 
     void buildPanel(zr::Panel*& panel, zr::Label*& label, zr::CommandButton*& button,
                     const QString& suffix, double left, const QString& text, zr::Colour textColour,

@@ -10,7 +10,9 @@ using namespace zr;
 
 ProgramWindow::ProgramWindow(Runtime& rt, const QString& name, const QString& exitQuestion,
                              const QString& speedPattern)
-    : Form(rt, name, Kind::Child), exitQuestion_(exitQuestion), speedPattern_(speedPattern) {}
+    : Form(rt, name, Kind::Child), exitQuestion_(exitQuestion), speedPattern_(speedPattern) {
+    setBorder(Border::FixedSingle);
+}
 
 void ProgramWindow::placeAtLoad() {
     setTopTw(0);
@@ -34,16 +36,6 @@ void ProgramWindow::buildWindowMenu() {
 QAction* ProgramWindow::addAboutItem(QMenu* help) {
     hlp_About = addMenuItem(help, QStringLiteral("hlp_About"), QStringLiteral("&About Zelta"));
     return hlp_About;
-}
-
-void ProgramWindow::connectRunControls() {
-    on(cmd_pause, &QPushButton::clicked, [this] { cmd_pause_Click(); });
-    on(cmd_finish, &QPushButton::clicked, [this] { cmd_finish_Click(); });
-    on(cmd_exit, &QPushButton::clicked, [this] { cmd_exit_Click(); });
-    on(hsb_speed, &QScrollBar::valueChanged, [this] { hsb_speed_Change(); });
-    on(menu_log, &QAction::triggered, [this] { menu_log_Click(); });
-    on(menu_sierp, &QAction::triggered, [this] { menu_sierp_Click(); });
-    on(hlp_About, &QAction::triggered, [this] { hlp_About_Click(); });
 }
 
 void ProgramWindow::yieldStep() {

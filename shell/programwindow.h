@@ -32,9 +32,6 @@ class ProgramWindow : public zr::Form {
     // The "&Window" menu with the two programs; the frame lists its open windows below.
     void buildWindowMenu();
     QAction* addAboutItem(QMenu* help);
-    // Connects Pause, Finish, EXIT, the speed bar and the Window menu to their handlers;
-    // the window creates those controls first.
-    void connectRunControls();
 
     // The end of a step: handle the events that came meanwhile, then, while the run is
     // paused, go on handling them as they come, sleeping in between.
@@ -48,6 +45,7 @@ class ProgramWindow : public zr::Form {
     virtual void resetScreens() = 0;
     void stopRuns() override;
 
+  protected slots:
     void cmd_pause_Click();
     void cmd_finish_Click();
     void cmd_exit_Click();
@@ -56,6 +54,7 @@ class ProgramWindow : public zr::Form {
     void menu_sierp_Click();
     void hlp_About_Click();
 
+  protected:
     // Run flags: `fin` True ends the run (unset until the first run, Finish or EXIT),
     // `carryon` False while it is paused, `wait` the pause after a step in milliseconds,
     // `colour` the index into the run's palette (unset until the first run).

@@ -55,12 +55,10 @@ Sierpinski::Sierpinski(Runtime& rt)
     : ProgramWindow(rt, Name, QStringLiteral("Do you want to finish with Sierpinski's Sieve?"),
                     QStringLiteral("0.00")) {
     setCaption(QStringLiteral("Sierpinski's Sieve"));
-    setBorder(Border::FixedSingle);
     setWindowIcon(artwork::sierpinskiIcon());
     buildControls();
     buildExplanation();
     buildMenus();
-    connectHandlers();
 }
 
 void Sierpinski::buildControls() {
@@ -168,37 +166,25 @@ void Sierpinski::buildMenus() {
     buildWindowMenu();
     help_help = addMenu(QStringLiteral("help_help"), QStringLiteral("&Help"));
     help_help->setAccessibleName(QStringLiteral("Help"));
-    const auto item = [this](const char* name, const char* caption, void (Sierpinski::*handler)()) {
-        QAction* action =
-            addMenuItem(help_help, QString::fromLatin1(name), QString::fromLatin1(caption));
-        on(action, &QAction::triggered, [this, handler] { (this->*handler)(); });
-        return action;
+    const auto item = [this](const char* name, const char* caption) {
+        return addMenuItem(help_help, QString::fromLatin1(name), QString::fromLatin1(caption));
     };
     hlp_bck = addMenuItem(help_help, QStringLiteral("hlp_bck"),
                           QStringLiteral("&Mathematical Background"));
     on(hlp_bck, &QAction::triggered, [this] { hlp_bck_Click(9); });
     seaparator = help_help->addSeparator();
     seaparator->setObjectName(QStringLiteral("seaparator"));
-    hlp_cls = item("hlp_cls", "&Clear Screen", &Sierpinski::hlp_cls_Click);
-    hlp_vert = item("hlp_vert", "Enter number of &vertices", &Sierpinski::hlp_vert_Click);
-    hlp_ratio = item("hlp_ratio", "Enter &ratio", &Sierpinski::hlp_ratio_Click);
-    hlp_iter = item("hlp_iter", "Start &iteration", &Sierpinski::hlp_iter_Click);
-    hlp_pause = item("hlp_pause", "&Pause", &Sierpinski::hlp_pause_Click);
-    hlp_print = item("hlp_print", "Pri&nt", &Sierpinski::hlp_print_Click);
-    hlp_finish = item("hlp_finish", "&Finish", &Sierpinski::hlp_finish_Click);
-    hlp_speed = item("hlp_speed", "&Speed", &Sierpinski::hlp_speed_Click);
+    hlp_cls = item("hlp_cls", "&Clear Screen");
+    hlp_vert = item("hlp_vert", "Enter number of &vertices");
+    hlp_ratio = item("hlp_ratio", "Enter &ratio");
+    hlp_iter = item("hlp_iter", "Start &iteration");
+    hlp_pause = item("hlp_pause", "&Pause");
+    hlp_print = item("hlp_print", "Pri&nt");
+    hlp_finish = item("hlp_finish", "&Finish");
+    hlp_speed = item("hlp_speed", "&Speed");
     seperator = help_help->addSeparator();
     seperator->setObjectName(QStringLiteral("seperator"));
     addAboutItem(help_help);
-}
-
-void Sierpinski::connectHandlers() {
-    connectRunControls();
-    on(cmd_ratio, &QPushButton::clicked, [this] { cmd_ratio_Click(); });
-    on(cmd_print, &QPushButton::clicked, [this] { cmd_print_Click(); });
-    on(cmd_iter, &QPushButton::clicked, [this] { cmd_iter_Click(); });
-    on(cmd_vert, &QPushButton::clicked, [this] { cmd_vert_Click(); });
-    on(cmd_cls, &QPushButton::clicked, [this] { cmd_cls_Click(); });
 }
 
 void Sierpinski::Form_Load() {

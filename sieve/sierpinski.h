@@ -26,7 +26,6 @@ class Sierpinski : public ProgramWindow {
     void buildControls();
     void buildExplanation();
     void buildMenus();
-    void connectHandlers();
     // "Sierpinski Sieve: <vertices> vertices:  ratio = <ratio>"
     QString runCaption() const;
 
@@ -35,18 +34,18 @@ class Sierpinski : public ProgramWindow {
     void plot_new_point(double x, double y, zr::Colour col);
     void pause(double n);
 
-    // The run.
-    void cmd_iter_Click();
+    void drawPolygon();
+    // `hlp_bck` is the only member, index 9, of a menu array; it does nothing.
+    void hlp_bck_Click(int Index) { Q_UNUSED(Index); }
 
-    // Parameters.
+  private slots:
+    // Event handlers, connected by their names when the window is loaded: the run, its
+    // parameters, and the help items, which do nothing.
+    void cmd_iter_Click();
     void cmd_vert_Click();
     void cmd_ratio_Click();
     void cmd_cls_Click();
     void cmd_print_Click();
-    void drawPolygon();
-
-    // The help items do nothing; `hlp_bck` passes its index in its menu array.
-    void hlp_bck_Click(int Index) { Q_UNUSED(Index); }
     void hlp_cls_Click() {}
     void hlp_vert_Click() {}
     void hlp_ratio_Click() {}
@@ -56,6 +55,7 @@ class Sierpinski : public ProgramWindow {
     void hlp_finish_Click() {}
     void hlp_speed_Click() {}
 
+  private:
     // Controls, in design order (the speed bar, Pause, Finish and EXIT are the base's).
     zr::CommandButton* cmd_ratio;
     zr::CommandButton* cmd_print;
