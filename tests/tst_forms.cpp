@@ -1,5 +1,5 @@
 // Windows by name: loaded once, unloaded only once no handler of theirs is running, the frame
-// that holds them and shows the active one's menus; and scroll bars.
+// that holds them and shows the active one's menus.
 #include "runtime/mdiform.h"
 #include "tests/support/program.h"
 
@@ -53,20 +53,6 @@ class TestForms : public QObject {
                               "menu_window help_help", "menu_window hlp_menu",
                               "Sierpinski Sieve: 4 vertices", "2", "kept while the run returned",
                               "deleted", "no menus", "Sierpinski's Sieve"}));
-    }
-
-    // A scroll bar reports a change whenever its value changes, and only then.
-    void scrollBarChangesOnlyOnNewValue() {
-        zr::HScrollBar bar(nullptr, "hsb_x0", "Starting value x0", 0, 0, 6495, 255);
-        bar.setRange(0, 10000, 1, 1000);
-        QList<int> changes;
-        connect(&bar, &QScrollBar::valueChanged, [&](int value) { changes << value; });
-        bar.setValue(5000);
-        bar.setValue(5000);
-        bar.triggerAction(QAbstractSlider::SliderPageStepAdd);
-        bar.triggerAction(QAbstractSlider::SliderSingleStepSub);
-        bar.setValue(20000);
-        QCOMPARE(changes, (QList<int>{5000, 6000, 5999, 10000}));
     }
 };
 

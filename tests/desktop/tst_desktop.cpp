@@ -56,14 +56,12 @@ class TestDesktop : public QObject {
         QWidget* w = sub(window);
         const QSize before = w->size();
         const QPoint edge(w->width() - 2, w->height() / 2), dragged = edge - QPoint(60, 0);
-        const auto mouse = [&](QTest::MouseAction action, QPoint at) {
+        for (const auto& [action, at] : {std::pair{QTest::MouseMove, edge},
+                                         {QTest::MousePress, edge},
+                                         {QTest::MouseMove, dragged},
+                                         {QTest::MouseRelease, dragged}})
             QTest::mouseEvent(action, w->window()->windowHandle(), Qt::LeftButton, {},
                               w->mapTo(w->window(), at));
-        };
-        mouse(QTest::MouseMove, edge);
-        mouse(QTest::MousePress, edge);
-        mouse(QTest::MouseMove, dragged);
-        mouse(QTest::MouseRelease, dragged);
         return w->size() != before;
     }
 
@@ -131,9 +129,7 @@ class TestDesktop : public QObject {
         const QColor paper = toQColor(SysWindowBackground);
         QTRY_COMPARE(grab(area).pixelColor(area->width() / 2, area->height() / 2), paper);
         QImage shot;
-        const auto look = [&] {
-            if (shot.isNull()) shot = grab(area);
-        };
+        const auto look = [&] { shot = shot.isNull() ? grab(area) : shot; };
         if (pause > 0) p->scripted.clock.whileAsleep = look;
         p->run("Sierpinski", "cmd_iter", [&](int) {
             look();
