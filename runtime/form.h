@@ -108,13 +108,6 @@ class Form : public QWidget {
     void on(Sender* sender, Signal signal, F handler) {
         connect(sender, signal, this, [this, handler] { run(handler); });
     }
-    // Connects each button's click to its handler, a member of window class W.
-    template <class W>
-    void onClicked(std::initializer_list<std::pair<QAbstractButton*, void (W::*)()>> handlers) {
-        for (const auto& [button, handler] : handlers)
-            on(button, &QAbstractButton::clicked,
-               [this, h = handler] { (static_cast<W*>(this)->*h)(); });
-    }
 
   private:
     struct Busy {

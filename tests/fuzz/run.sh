@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds=${1:-60}
-targets=(read_number format_number vertices ratio k x0)
+targets=(numbers vertices ratio k x0)
 cmake -S . -B build-fuzz -DZELTA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -j2 --target "${targets[@]/#/fuzz_}"
 mkdir -p build-fuzz/crashes
@@ -25,9 +25,10 @@ run() {
 }
 status=0
 for ((i = 0; i < ${#targets[@]}; i += 2)); do
-    run "${targets[i]}" & a=$!
-    run "${targets[i + 1]}" & b=$!
-    wait $a || status=1
-    wait $b || status=1
+    pids=()
+    for t in "${targets[@]:i:2}"; do
+        run "$t" & pids+=($!)
+    done
+    for pid in "${pids[@]}"; do wait "$pid" || status=1; done
 done
 exit $status

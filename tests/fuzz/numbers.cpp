@@ -1,6 +1,6 @@
-// Writing numbers: the general form and every pattern the windows use, for any value the
-// input's first eight bytes make (as a double, and as a single for single precision): the
-// text reads back as the value, to the pattern's decimals.
+// Reading and writing numbers. The input read as text: reading never goes past the text and
+// reads what the text says. Its first eight bytes as a double (and a single): the general
+// form and every pattern the windows use read back as the value, to the pattern's decimals.
 #include "runtime/numbers.h"
 
 #include <cmath>
@@ -13,6 +13,16 @@ namespace {
 
 void check(bool ok) {
     if (!ok) std::abort();
+}
+
+void read(const QString& text) {
+    const zr::NumberRead read = zr::readNumber(text);
+    check(read.ok ? std::isfinite(read.value) : read.value == 0.0); // infinities are refused
+    // Blanks in front change nothing; anything after the number changes nothing.
+    for (const QString& other : {QStringLiteral("  ") + text, text + QStringLiteral("x9")}) {
+        const zr::NumberRead same = zr::readNumber(other);
+        check(same.ok == read.ok && same.value == read.value);
+    }
 }
 
 void written(double value, zr::Precision precision) {
@@ -44,6 +54,7 @@ void written(double value, zr::Precision precision) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    read(QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     if (size < 8) return 0;
     double value;
     float single;
