@@ -1,5 +1,6 @@
 // The About box, its lookup of the system-information tool and the desktop's store.
 #include "runtime/desktopkeystore.h"
+#include "shell/artwork.h"
 #include "tests/support/program.h"
 
 using namespace zr;
@@ -91,7 +92,9 @@ class TestAbout : public QObject {
         if (!folder.isEmpty()) store.values[FolderKey + "\\MSINFO"] = {1, folder.toLatin1() + '\0'};
         launcher.files = QStringList{"C:\\i", "C:\\T\\MSINFO32.EXE", Odd, Full};
         p.rt->show("frmAbout");
-        p.click("frmAbout", "cmdSysInfo");
+        // Enter takes the button that has the focus, as in any dialog.
+        p.control("frmAbout", "cmdSysInfo")->setFocus();
+        QTest::keyClick(p.control("frmAbout", "cmdSysInfo"), Qt::Key_Return);
         QStringList seen = launcher.started, expected;
         for (const auto& box : p.scripted.dialogs.shown)
             seen << box.title + ": " + box.text + " " + QString::number(box.style);
@@ -103,6 +106,19 @@ class TestAbout : public QObject {
         QCOMPARE((QList<int>{int(store.opened.size()), int(launcher.checked.size()), store.openKeys,
                              p.window("frmAbout")->isVisible()}),
                  (QList<int>{recorded ? 1 : 2, !recorded && !folder.isEmpty(), 0, true}));
+    }
+
+    // The pictures the program draws for its windows, buttons and icons are the ones it has
+    // always shown (tests/pictures/).
+    void drawnPictures() {
+        const std::pair<const char*, QImage> drawn[] = {{"cobweb", artwork::cobweb()},
+                                                        {"sierpinski", artwork::sierpinski()},
+                                                        {"about", artwork::aboutBox()}};
+        for (const auto& [name, image] : drawn) {
+            const QImage shown(QFINDTESTDATA(QString("pictures/%1.png").arg(name)));
+            QCOMPARE(image.convertToFormat(QImage::Format_ARGB32),
+                     shown.convertToFormat(QImage::Format_ARGB32));
+        }
     }
 
     // On a desktop the store records the first installed tool of its list as the path, with

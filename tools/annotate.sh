@@ -31,7 +31,7 @@ while IFS= read -r -d '' f; do
     head -n 20 -- "$f" | grep -q "$tag" && continue
     case $f in
     LICENSES/* | .reuse/*) ;;
-    screenshots/*.png | tests/fuzz/corpus/* | packaging/copyright | packaging/changelog) ;;
+    screenshots/*.png | tests/pictures/*.png | tests/fuzz/corpus/* | packaging/copyright | packaging/changelog) ;;
     *.1 | *.1.in) ;; # manual pages carry theirs as .\" lines, written by hand
     # The AppStream metadata goes under the licence its metadata_license names.
     data/*.metainfo.xml.in) metadata+=("$f") ;;
