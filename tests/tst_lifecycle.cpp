@@ -1,32 +1,16 @@
-// Every way out of every run state, for both program windows: afterwards the window is in
-// the state that way leads to, no run goes on in a window that is gone, and the program
-// ends exactly when its last window goes. And both programs at once: a run started inside
+// Every way out of a program window, idle, running and paused, for both program windows:
+// what the user sees right afterwards, whether the run stopped or went on, and the program
+// ending exactly when its last window goes. And both programs at once: a run started inside
 // the other window's yield nests in it.
-#include "logistic/logistic.h"
 #include "shell/intro.h"
 #include "shell/zelta.h"
-#include "sieve/sierpinski.h"
 #include "tests/support/program.h"
 
 #include <QMdiSubWindow>
-#include <QPointer>
-#include <QtTest>
 
 using namespace zr;
 
 namespace {
-enum State { Idle, Running, Paused, StoppedByExit, PausedExitChosen };
-enum Way {
-    CloseBox,
-    CloseFrame,
-    EndProgram,
-    WindowMenu,
-    OtherRunInside,
-    FrameInBothRuns,
-    Finish,
-    Exit
-};
-
 // A program window as the user reaches it: its name, its Start button, the chooser's button
 // that opens it and its Window menu item for the other program.
 struct Program {
@@ -43,112 +27,109 @@ class TestLifecycle : public QObject {
         QVERIFY2(leftoverWindows().isEmpty(), qPrintable(leftoverWindows().join(", ")));
     }
 
+    // Afterwards: this window | the other program window | the chooser. A program window is
+    // shown or hidden, its Start button available or not ("-"), then its Pause button's
+    // caption. Then the run: stopped at once, or still going until the user finished it.
     void wayOut_data() {
         QTest::addColumn<bool>("sieve");
-        QTest::addColumn<int>("state");
-        QTest::addColumn<int>("way");
-        const char* states[] = {"idle", "running", "paused", "stopped by EXIT",
-                                "paused, EXIT chosen"};
-        const char* ways[] = {"close box",        "frame closed",
-                              "FINISH",           "Window menu",
-                              "other run inside", "frame closed in both runs",
-                              "Finish",           "EXIT"};
-        for (bool sieve : {true, false})
-            for (int s = Idle; s <= PausedExitChosen; ++s)
-                for (int w = CloseBox; w <= Exit; ++w)
-                    QTest::addRow("%s, %s, %s", sieve ? "sieve" : "logistic", states[s], ways[w])
-                        << sieve << s << w;
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("after");
+        const char* rows[][3] = {
+            {"close box", "idle", "gone | hidden start Pause | hidden"},
+            {"close box", "running", "gone | hidden start Pause | hidden; the run stops"},
+            {"close box", "paused", "gone | hidden start Pause | hidden; the run stops"},
+            {"frame closed", "idle", "program over"},
+            {"frame closed", "running", "program over; the run stops"},
+            {"frame closed", "paused", "program over; the run stops"},
+            {"FINISH", "idle", "program ended"},
+            {"FINISH", "running", "program ended; the run stops"},
+            {"FINISH", "paused", "program ended; the run stops"},
+            {"Window menu", "idle", "hidden start Pause | shown start Pause | hidden"},
+            {"Window menu", "running",
+             "hidden - Pause | shown start Pause | hidden; the run goes on"},
+            {"Window menu", "paused",
+             "hidden - Continue | shown start Pause | hidden; the run goes on"},
+            {"other run inside", "idle", "hidden start Pause | shown start Pause | hidden"},
+            {"other run inside", "running",
+             "hidden - Pause | shown start Pause | hidden; the run goes on"},
+            {"other run inside", "paused",
+             "hidden - Continue | shown start Pause | hidden; the run goes on"},
+            {"frame closed in both runs", "idle", "program over"},
+            {"frame closed in both runs", "running", "program over; the run stops"},
+            {"frame closed in both runs", "paused", "program over; the run stops"},
+            {"Finish", "idle", "shown start Pause | hidden start Pause | hidden"},
+            {"Finish", "running", "shown start Pause | hidden start Pause | hidden; the run stops"},
+            {"Finish", "paused", "shown start Pause | hidden start Pause | hidden; the run stops"},
+            {"EXIT", "idle", "hidden start Pause | hidden start Pause | shown"},
+            {"EXIT", "running", "hidden - Pause | hidden start Pause | shown; the run stops"},
+            {"EXIT", "paused", "hidden - Continue | hidden start Pause | shown; the run goes on"},
+        };
+        for (const bool sieve : {true, false})
+            for (const auto& [way, state, after] : rows)
+                QTest::addRow("%s, %s, %s", sieve ? "sieve" : "logistic", state, way)
+                    << sieve << QString(state) << QString(way) << QString(after);
     }
     void wayOut() {
         QFETCH(bool, sieve);
-        QFETCH(int, state);
-        QFETCH(int, way);
+        QFETCH(QString, state);
+        QFETCH(QString, way);
         TestProgram p;
         p.start();
         const Program self = sieve ? Sieve : Cobweb, other = sieve ? Cobweb : Sieve;
         p.click(intro::Name, self.opener);
-        QPointer<Form> selfForm = p.window(self.name);
         QSignalSpy over(p.rt.get(), &Runtime::allUnloaded);
-        int yields = 0, wayAt = -1, inner = 0; // inner: yields of the other window's run
-        bool nested = false, wentOn = false;
+        const bool inside = way == "other run inside" || way == "frame closed in both runs";
+        QString seen;
+        int before = 0, steps = -1, inner = 0; // steps: this run's, once the way is taken
+        bool nested = false;
         const auto takeWay = [&] {
-            wayAt = yields;
-            if (way == CloseBox) selfForm->subWindow()->close();
-            if (way == CloseFrame) p.window(Zelta::Name)->close();
-            if (way == EndProgram) p.confirm(intro::Name, "cmd_exit");
-            if (way == WindowMenu || way >= OtherRunInside) p.trigger(self.name, self.toOther);
-            nested = way == OtherRunInside || way == FrameInBothRuns;
-            if (nested) p.click(other.name, other.start);
+            if (way == "close box") p.window(self.name)->subWindow()->close();
+            if (way == "frame closed") p.window(Zelta::Name)->close();
+            if (way == "FINISH") p.confirm(intro::Name, "cmd_exit");
+            if (way == "Finish") p.confirm(self.name, "cmd_finish");
+            if (way == "EXIT") p.confirm(self.name, "cmd_exit");
+            if (way == "Window menu" || inside) p.trigger(self.name, self.toOther);
+            nested = inside;
+            if (inside) p.click(other.name, other.start);
             nested = false;
-            if (way == Finish || way == Exit)
-                p.confirm(self.name, way == Finish ? "cmd_finish" : "cmd_exit");
-        };
-        // The yields of the run at which the state is reached and the way taken: Pause,
-        // EXIT, back through the chooser, the way out.
-        const QList<int> at =
-            QList<QList<int>>{{}, {0, 0, 0, 3}, {2, 0, 0, 4}, {0, 2}, {2, 3, 5, 6}}[state];
-        p.rt->setYieldHook([&] {
-            ++yields;
-            if (nested && ++inner == 5 && way == OtherRunInside)
-                p.confirm(other.name, "cmd_finish");
-            if (nested && inner == 5 && way == FrameInBothRuns) p.window(Zelta::Name)->close();
-            if (nested) return;
-            if (wayAt < 0 && yields == at.value(0)) p.click(self.name, "cmd_pause");
-            if (wayAt < 0 && yields == at.value(1)) p.confirm(self.name, "cmd_exit");
-            if (wayAt < 0 && yields == at.value(2)) p.click(intro::Name, self.opener);
-            if (wayAt < 0 && yields == at.value(3)) takeWay();
-            // A run the way out left going: the user ends it later, or at last the frame.
-            if (wayAt >= 0 && yields == wayAt + 30 && selfForm && !selfForm->isUnloaded()) {
-                wentOn = true;
-                p.confirm(self.name, "cmd_finish");
+            QStringList windows;
+            for (const Program& w : {self, other, Program{intro::Name, {}, {}, {}}}) {
+                const Form* f = p.window(w.name);
+                windows << (!f ? "gone" : f->isShown() ? "shown" : "hidden");
+                if (f && !w.start.isEmpty())
+                    windows.last() +=
+                        (p.control(w.name, w.start)->isEnabled() ? " start " : " - ") +
+                        p.text(w.name, "cmd_pause");
             }
-            if (wayAt >= 0 && yields == wayAt + 300) p.window(Zelta::Name)->close();
+            seen = windows.join(" | ");
+            steps = 0;
+        };
+        p.rt->setYieldHook([&] {
+            // The other window's run, started inside: the user finishes it, or closes the frame.
+            if (nested && ++inner == 5 && way == "other run inside")
+                p.confirm(other.name, "cmd_finish");
+            if (nested && inner == 5 && way != "other run inside") p.window(Zelta::Name)->close();
+            if (nested) return;
+            // A run the way out left going: the user finishes it, or at last closes the frame.
+            if (steps >= 0 && ++steps == 30) p.confirm(self.name, "cmd_finish");
+            if (steps == 300) p.window(Zelta::Name)->close();
+            if (steps < 0 && ++before == 2 && state == "paused") p.click(self.name, "cmd_pause");
+            if (steps < 0 && before == (state == "paused" ? 4 : 3)) takeWay();
         });
-        if (state != Idle) p.click(self.name, self.start);
-        if (state == StoppedByExit) p.click(intro::Name, self.opener);
-        if (state == Idle || state == StoppedByExit) takeWay();
+        if (state == "idle")
+            takeWay();
+        else
+            p.click(self.name, self.start);
         p.rt->setYieldHook({});
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY2(wayAt >= 0 && yields < wayAt + 300, "a run would not end");
+        if (!p.rt->anyLoaded()) seen = p.scripted.ender.ended ? "program ended" : "program over";
+        if (state != "idle")
+            seen += steps == 0    ? "; the run stops"
+                    : steps == 30 ? "; the run goes on"
+                                  : QString("; the run stops after %1 steps").arg(steps);
+        QTEST(seen, "after");
+        QCOMPARE(over.count(), int(!p.rt->anyLoaded()));
         QCOMPARE(p.scripted.dialogs.unexpected, 0);
-        for (const auto& box : p.scripted.dialogs.shown)
-            QCOMPARE(box.style, MB_YESNO | MB_QUESTION);
-        // The program ends with the frame, or with FINISH, and then no window is left.
-        const bool goesOn = way != CloseFrame && way != EndProgram && way != FrameInBothRuns;
-        QCOMPARE((QList<int>{p.rt->anyLoaded(), p.scripted.ender.ended, int(over.count())}),
-                 (QList<int>{goesOn, way == EndProgram, !goesOn}));
-        // Steps after the way out, in a hidden window or paused; a run going on until the
-        // user finished it; the other window's run; then both windows and the chooser.
-        const bool runs = state == Running || state == Paused || state == PausedExitChosen;
-        const bool hides = way == WindowMenu || way == OtherRunInside,
-                   exitPaused = way == Exit && runs && state != Running;
-        if (way == CloseBox) p.rt->show(self.name); // loaded afresh
-        QStringList seen{QString::number(yields > wayAt), QString::number(wentOn),
-                         QString::number(inner)};
-        for (const Program& w : {self, other, Program{intro::Name}}) {
-            const Form* f = p.window(w.name);
-            seen << (!f ? "gone" : f->isShown() ? "shown" : "hidden");
-            if (f && !w.start.isEmpty())
-                seen.last() += (p.control(w.name, w.start)->isEnabled() ? " start " : " - ") +
-                               p.text(w.name, "cmd_pause");
-        }
-        const QString selfAfter = state == Idle || way == CloseBox || way == Finish || wentOn
-                                      ? " start Pause"
-                                      : " - Pause";
-        qDebug() << seen;
-        QCOMPARE(
-            seen,
-            (QStringList{QString::number((hides && runs) || exitPaused || way == OtherRunInside ||
-                                         way == FrameInBothRuns),
-                         QString::number(runs && (hides || exitPaused)),
-                         QString::number(way == OtherRunInside || way == FrameInBothRuns ? 5 : 0),
-                         !goesOn ? "gone" : (hides || way == Exit ? "hidden" : "shown") + selfAfter,
-                         !goesOn ? "gone"
-                         : hides ? "shown start Pause"
-                                 : "hidden start Pause",
-                         !goesOn       ? "gone"
-                         : way == Exit ? "shown"
-                                       : "hidden"}));
     }
 
     // A logistic run started inside a sieve run's yield: the sieve run takes no step until
