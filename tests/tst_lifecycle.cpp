@@ -1,7 +1,6 @@
 // Every way out of a program window, idle, running and paused, for both program windows:
-// what the user sees right afterwards, whether the run stopped or went on, and the program
-// ending exactly when its last window goes. And both programs at once: a run started inside
-// the other window's yield nests in it.
+// what the user sees right afterwards, whether a run goes on, and the program ending exactly
+// when its last window goes.
 #include "shell/intro.h"
 #include "shell/zelta.h"
 #include "tests/support/program.h"
@@ -18,6 +17,31 @@ struct Program {
 };
 const Program Sieve{Sierpinski::Name, "cmd_iter", "cmd_sierp", "menu_log"};
 const Program Cobweb{logistic::Name, "cmd_start", "cmd_logistic", "menu_sierp"};
+
+QString look(const TestProgram& p, const QString& w) {
+    return !p.window(w) ? "gone" : p.window(w)->isShown() ? "shown" : "hidden";
+}
+
+// Afterwards: this window, with its Start button available or not and its Pause button's
+// caption | the other program window, with the steps its run took inside this window's |
+// the chooser; "goes on": this window's run goes on, paused or not, until the user finishes
+// it.
+const char* const WaysOut[][3] = {
+    {"close box", "idle running paused", "gone | hidden | hidden"},
+    {"frame closed", "idle running paused", "program over"},
+    {"FINISH", "idle running paused", "program ended"},
+    {"Window menu", "idle", "hidden, Start, Pause | shown | hidden"},
+    {"Window menu", "running", "hidden, no Start, Pause | shown | hidden; goes on"},
+    {"Window menu", "paused", "hidden, no Start, Continue | shown | hidden; goes on"},
+    {"other run inside", "idle", "hidden, Start, Pause | shown, 5 steps | hidden"},
+    {"other run inside", "running", "hidden, no Start, Pause | shown, 5 steps | hidden; goes on"},
+    {"other run inside", "paused", "hidden, no Start, Continue | shown, 5 steps | hidden; goes on"},
+    {"frame closed in both runs", "idle running paused", "program over"},
+    {"Finish", "idle running paused", "shown, Start, Pause | hidden | hidden"},
+    {"EXIT", "idle", "hidden, Start, Pause | hidden | shown"},
+    {"EXIT", "running", "hidden, no Start, Pause | hidden | shown"},
+    {"EXIT", "paused", "hidden, no Start, Continue | hidden | shown; goes on"},
+};
 } // namespace
 
 class TestLifecycle : public QObject {
@@ -27,127 +51,64 @@ class TestLifecycle : public QObject {
         QVERIFY2(leftoverWindows().isEmpty(), qPrintable(leftoverWindows().join(", ")));
     }
 
-    // Afterwards: this window | the other program window | the chooser. A program window is
-    // shown or hidden, its Start button available or not ("-"), then its Pause button's
-    // caption. Then the run: stopped at once, or still going until the user finished it.
     void wayOut_data() {
         QTest::addColumn<bool>("sieve");
-        QTest::addColumn<QString>("state");
         QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("state");
         QTest::addColumn<QString>("after");
-        const char* rows[][3] = {
-            {"close box", "idle", "gone | hidden start Pause | hidden"},
-            {"close box", "running", "gone | hidden start Pause | hidden; the run stops"},
-            {"close box", "paused", "gone | hidden start Pause | hidden; the run stops"},
-            {"frame closed", "idle", "program over"},
-            {"frame closed", "running", "program over; the run stops"},
-            {"frame closed", "paused", "program over; the run stops"},
-            {"FINISH", "idle", "program ended"},
-            {"FINISH", "running", "program ended; the run stops"},
-            {"FINISH", "paused", "program ended; the run stops"},
-            {"Window menu", "idle", "hidden start Pause | shown start Pause | hidden"},
-            {"Window menu", "running",
-             "hidden - Pause | shown start Pause | hidden; the run goes on"},
-            {"Window menu", "paused",
-             "hidden - Continue | shown start Pause | hidden; the run goes on"},
-            {"other run inside", "idle", "hidden start Pause | shown start Pause | hidden"},
-            {"other run inside", "running",
-             "hidden - Pause | shown start Pause | hidden; the run goes on"},
-            {"other run inside", "paused",
-             "hidden - Continue | shown start Pause | hidden; the run goes on"},
-            {"frame closed in both runs", "idle", "program over"},
-            {"frame closed in both runs", "running", "program over; the run stops"},
-            {"frame closed in both runs", "paused", "program over; the run stops"},
-            {"Finish", "idle", "shown start Pause | hidden start Pause | hidden"},
-            {"Finish", "running", "shown start Pause | hidden start Pause | hidden; the run stops"},
-            {"Finish", "paused", "shown start Pause | hidden start Pause | hidden; the run stops"},
-            {"EXIT", "idle", "hidden start Pause | hidden start Pause | shown"},
-            {"EXIT", "running", "hidden - Pause | hidden start Pause | shown; the run stops"},
-            {"EXIT", "paused", "hidden - Continue | hidden start Pause | shown; the run goes on"},
-        };
         for (const bool sieve : {true, false})
-            for (const auto& [way, state, after] : rows)
-                QTest::addRow("%s, %s, %s", sieve ? "sieve" : "logistic", state, way)
-                    << sieve << QString(state) << QString(way) << QString(after);
+            for (const auto& [way, states, after] : WaysOut)
+                for (const QByteArray& state : QByteArray(states).split(' '))
+                    QTest::addRow("%s, %s, %s", sieve ? "sieve" : "logistic", state.data(), way)
+                        << sieve << QString(way) << QString(state) << QString(after);
     }
     void wayOut() {
         QFETCH(bool, sieve);
-        QFETCH(QString, state);
         QFETCH(QString, way);
+        QFETCH(QString, state);
         TestProgram p;
         p.start();
         const Program self = sieve ? Sieve : Cobweb, other = sieve ? Cobweb : Sieve;
         p.click(intro::Name, self.opener);
         QSignalSpy over(p.rt.get(), &Runtime::allUnloaded);
-        const bool inside = way == "other run inside" || way == "frame closed in both runs";
         QString seen;
-        int before = 0, steps = -1, inner = 0; // steps: this run's, once the way is taken
-        bool nested = false;
+        // Every step from the way out on, the other window's run started inside this one's
+        // step included.
+        int step = state == "idle" ? 0 : state == "running" ? -3 : -4;
         const auto takeWay = [&] {
+            const bool inside = way == "other run inside" || way == "frame closed in both runs";
             if (way == "close box") p.window(self.name)->subWindow()->close();
             if (way == "frame closed") p.window(Zelta::Name)->close();
             if (way == "FINISH") p.confirm(intro::Name, "cmd_exit");
             if (way == "Finish") p.confirm(self.name, "cmd_finish");
             if (way == "EXIT") p.confirm(self.name, "cmd_exit");
             if (way == "Window menu" || inside) p.trigger(self.name, self.toOther);
-            nested = inside;
             if (inside) p.click(other.name, other.start);
-            nested = false;
-            QStringList windows;
-            for (const Program& w : {self, other, Program{intro::Name, {}, {}, {}}}) {
-                const Form* f = p.window(w.name);
-                windows << (!f ? "gone" : f->isShown() ? "shown" : "hidden");
-                if (f && !w.start.isEmpty())
-                    windows.last() +=
-                        (p.control(w.name, w.start)->isEnabled() ? " start " : " - ") +
-                        p.text(w.name, "cmd_pause");
-            }
-            seen = windows.join(" | ");
-            steps = 0;
+            seen = look(p, self.name);
+            if (p.window(self.name))
+                seen +=
+                    (p.control(self.name, self.start)->isEnabled() ? ", Start, " : ", no Start, ") +
+                    p.text(self.name, "cmd_pause");
+            seen += " | " + look(p, other.name) + (inside ? QString(", %1 steps").arg(step) : "");
+            seen += " | " + look(p, intro::Name);
         };
         p.rt->setYieldHook([&] {
-            // The other window's run, started inside: the user finishes it, or closes the frame.
-            if (nested && ++inner == 5 && way == "other run inside")
-                p.confirm(other.name, "cmd_finish");
-            if (nested && inner == 5 && way != "other run inside") p.window(Zelta::Name)->close();
-            if (nested) return;
+            if (++step == -2 && state == "paused") p.click(self.name, "cmd_pause");
+            // The user finishes the other window's run, or closes the frame.
+            if (step == 5 && way == "other run inside") p.confirm(other.name, "cmd_finish");
+            if (step == 5 && way == "frame closed in both runs") p.window(Zelta::Name)->close();
             // A run the way out left going: the user finishes it, or at last closes the frame.
-            if (steps >= 0 && ++steps == 30) p.confirm(self.name, "cmd_finish");
-            if (steps == 300) p.window(Zelta::Name)->close();
-            if (steps < 0 && ++before == 2 && state == "paused") p.click(self.name, "cmd_pause");
-            if (steps < 0 && before == (state == "paused" ? 4 : 3)) takeWay();
+            if (step == 30 && p.window(self.name)) p.confirm(self.name, "cmd_finish");
+            if (step == 300) p.window(Zelta::Name)->close();
+            if (step == 0) takeWay(); // last: the steps taken inside it count on from 0
         });
-        if (state == "idle")
-            takeWay();
-        else
-            p.click(self.name, self.start);
+        if (state != "idle") p.click(self.name, self.start);
+        if (state == "idle") takeWay();
         p.rt->setYieldHook({});
         if (!p.rt->anyLoaded()) seen = p.scripted.ender.ended ? "program ended" : "program over";
-        if (state != "idle")
-            seen += steps == 0    ? "; the run stops"
-                    : steps == 30 ? "; the run goes on"
-                                  : QString("; the run stops after %1 steps").arg(steps);
-        QTEST(seen, "after");
+        QTEST(seen + (step < 30 ? "" : "; goes on"), "after");
         QCOMPARE(over.count(), int(!p.rt->anyLoaded()));
         QCOMPARE(p.scripted.dialogs.unexpected, 0);
-    }
-
-    // A logistic run started inside a sieve run's yield: the sieve run takes no step until
-    // it has returned.
-    void runNestsInTheOtherWindowsYield() {
-        TestProgram p;
-        p.start();
-        p.click(intro::Name, Sieve.opener);
-        QStringList counter; // the sieve's, at every yield
-        p.run(Sieve.name, Sieve.start, [&](int n) {
-            counter << p.text(Sieve.name, "lbl_iters");
-            if (n == 5) p.trigger(Sieve.name, Sieve.toOther);
-            if (n == 5) p.click(Cobweb.name, Cobweb.start); // runs here, inside this yield
-            if (n == 25) p.confirm(Cobweb.name, "cmd_finish");
-            if (n == 27) p.confirm(Sieve.name, "cmd_finish");
-        });
-        QCOMPARE(counter.mid(4), QStringList(21, " 5") << " 6"
-                                                       << " 7");
     }
 };
 
