@@ -1,32 +1,15 @@
-// Every way out of every run state, for both program windows: afterwards the window is in
-// the state that way leads to, no run goes on in a window that is gone, and the program
-// ends exactly when its last window goes. And both programs at once: a run started inside
-// the other window's yield nests in it.
-#include "logistic/logistic.h"
+// Every way out of a program window, idle, running and paused, for both program windows:
+// what the user sees right afterwards, whether a run goes on, and the program ending exactly
+// when its last window goes.
 #include "shell/intro.h"
 #include "shell/zelta.h"
-#include "sieve/sierpinski.h"
 #include "tests/support/program.h"
 
 #include <QMdiSubWindow>
-#include <QPointer>
-#include <QtTest>
 
 using namespace zr;
 
 namespace {
-enum State { Idle, Running, Paused, StoppedByExit, PausedExitChosen };
-enum Way {
-    CloseBox,
-    CloseFrame,
-    EndProgram,
-    WindowMenu,
-    OtherRunInside,
-    FrameInBothRuns,
-    Finish,
-    Exit
-};
-
 // A program window as the user reaches it: its name, its Start button, the chooser's button
 // that opens it and its Window menu item for the other program.
 struct Program {
@@ -34,6 +17,31 @@ struct Program {
 };
 const Program Sieve{Sierpinski::Name, "cmd_iter", "cmd_sierp", "menu_log"};
 const Program Cobweb{logistic::Name, "cmd_start", "cmd_logistic", "menu_sierp"};
+
+QString look(const TestProgram& p, const QString& w) {
+    return !p.window(w) ? "gone" : p.window(w)->isShown() ? "shown" : "hidden";
+}
+
+// Afterwards: this window, with its Start button available or not and its Pause button's
+// caption | the other program window, with the steps its run took inside this window's |
+// the chooser; "goes on": this window's run goes on, paused or not, until the user finishes
+// it.
+const char* const WaysOut[][3] = {
+    {"close box", "idle running paused", "gone | hidden | hidden"},
+    {"frame closed", "idle running paused", "program over"},
+    {"FINISH", "idle running paused", "program ended"},
+    {"Window menu", "idle", "hidden, Start, Pause | shown | hidden"},
+    {"Window menu", "running", "hidden, no Start, Pause | shown | hidden; goes on"},
+    {"Window menu", "paused", "hidden, no Start, Continue | shown | hidden; goes on"},
+    {"other run inside", "idle", "hidden, Start, Pause | shown, 5 steps | hidden"},
+    {"other run inside", "running", "hidden, no Start, Pause | shown, 5 steps | hidden; goes on"},
+    {"other run inside", "paused", "hidden, no Start, Continue | shown, 5 steps | hidden; goes on"},
+    {"frame closed in both runs", "idle running paused", "program over"},
+    {"Finish", "idle running paused", "shown, Start, Pause | hidden | hidden"},
+    {"EXIT", "idle", "hidden, Start, Pause | hidden | shown"},
+    {"EXIT", "running", "hidden, no Start, Pause | hidden | shown"},
+    {"EXIT", "paused", "hidden, no Start, Continue | hidden | shown; goes on"},
+};
 } // namespace
 
 class TestLifecycle : public QObject {
@@ -45,128 +53,62 @@ class TestLifecycle : public QObject {
 
     void wayOut_data() {
         QTest::addColumn<bool>("sieve");
-        QTest::addColumn<int>("state");
-        QTest::addColumn<int>("way");
-        const char* states[] = {"idle", "running", "paused", "stopped by EXIT",
-                                "paused, EXIT chosen"};
-        const char* ways[] = {"close box",        "frame closed",
-                              "FINISH",           "Window menu",
-                              "other run inside", "frame closed in both runs",
-                              "Finish",           "EXIT"};
-        for (bool sieve : {true, false})
-            for (int s = Idle; s <= PausedExitChosen; ++s)
-                for (int w = CloseBox; w <= Exit; ++w)
-                    QTest::addRow("%s, %s, %s", sieve ? "sieve" : "logistic", states[s], ways[w])
-                        << sieve << s << w;
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("after");
+        for (const bool sieve : {true, false})
+            for (const auto& [way, states, after] : WaysOut)
+                for (const QByteArray& state : QByteArray(states).split(' '))
+                    QTest::addRow("%s, %s, %s", sieve ? "sieve" : "logistic", state.data(), way)
+                        << sieve << QString(way) << QString(state) << QString(after);
     }
     void wayOut() {
         QFETCH(bool, sieve);
-        QFETCH(int, state);
-        QFETCH(int, way);
+        QFETCH(QString, way);
+        QFETCH(QString, state);
         TestProgram p;
         p.start();
         const Program self = sieve ? Sieve : Cobweb, other = sieve ? Cobweb : Sieve;
         p.click(intro::Name, self.opener);
-        QPointer<Form> selfForm = p.window(self.name);
         QSignalSpy over(p.rt.get(), &Runtime::allUnloaded);
-        int yields = 0, wayAt = -1, inner = 0; // inner: yields of the other window's run
-        bool nested = false, wentOn = false;
+        QString seen;
+        // Every step from the way out on, the other window's run started inside this one's
+        // step included.
+        int step = state == "idle" ? 0 : state == "running" ? -3 : -4;
         const auto takeWay = [&] {
-            wayAt = yields;
-            if (way == CloseBox) selfForm->subWindow()->close();
-            if (way == CloseFrame) p.window(Zelta::Name)->close();
-            if (way == EndProgram) p.confirm(intro::Name, "cmd_exit");
-            if (way == WindowMenu || way >= OtherRunInside) p.trigger(self.name, self.toOther);
-            nested = way == OtherRunInside || way == FrameInBothRuns;
-            if (nested) p.click(other.name, other.start);
-            nested = false;
-            if (way == Finish || way == Exit)
-                p.confirm(self.name, way == Finish ? "cmd_finish" : "cmd_exit");
+            const bool inside = way == "other run inside" || way == "frame closed in both runs";
+            if (way == "close box") p.window(self.name)->subWindow()->close();
+            if (way == "frame closed") p.window(Zelta::Name)->close();
+            if (way == "FINISH") p.confirm(intro::Name, "cmd_exit");
+            if (way == "Finish") p.confirm(self.name, "cmd_finish");
+            if (way == "EXIT") p.confirm(self.name, "cmd_exit");
+            if (way == "Window menu" || inside) p.trigger(self.name, self.toOther);
+            if (inside) p.click(other.name, other.start);
+            seen = look(p, self.name);
+            if (p.window(self.name))
+                seen +=
+                    (p.control(self.name, self.start)->isEnabled() ? ", Start, " : ", no Start, ") +
+                    p.text(self.name, "cmd_pause");
+            seen += " | " + look(p, other.name) + (inside ? QString(", %1 steps").arg(step) : "");
+            seen += " | " + look(p, intro::Name);
         };
-        // The yields of the run at which the state is reached and the way taken: Pause,
-        // EXIT, back through the chooser, the way out.
-        const QList<int> at =
-            QList<QList<int>>{{}, {0, 0, 0, 3}, {2, 0, 0, 4}, {0, 2}, {2, 3, 5, 6}}[state];
         p.rt->setYieldHook([&] {
-            ++yields;
-            if (nested && ++inner == 5 && way == OtherRunInside)
-                p.confirm(other.name, "cmd_finish");
-            if (nested && inner == 5 && way == FrameInBothRuns) p.window(Zelta::Name)->close();
-            if (nested) return;
-            if (wayAt < 0 && yields == at.value(0)) p.click(self.name, "cmd_pause");
-            if (wayAt < 0 && yields == at.value(1)) p.confirm(self.name, "cmd_exit");
-            if (wayAt < 0 && yields == at.value(2)) p.click(intro::Name, self.opener);
-            if (wayAt < 0 && yields == at.value(3)) takeWay();
-            // A run the way out left going: the user ends it later, or at last the frame.
-            if (wayAt >= 0 && yields == wayAt + 30 && selfForm && !selfForm->isUnloaded()) {
-                wentOn = true;
-                p.confirm(self.name, "cmd_finish");
-            }
-            if (wayAt >= 0 && yields == wayAt + 300) p.window(Zelta::Name)->close();
+            if (++step == -2 && state == "paused") p.click(self.name, "cmd_pause");
+            // The user finishes the other window's run, or closes the frame.
+            if (step == 5 && way == "other run inside") p.confirm(other.name, "cmd_finish");
+            if (step == 5 && way == "frame closed in both runs") p.window(Zelta::Name)->close();
+            // A run the way out left going: the user finishes it, or at last closes the frame.
+            if (step == 30 && p.window(self.name)) p.confirm(self.name, "cmd_finish");
+            if (step == 300) p.window(Zelta::Name)->close();
+            if (step == 0) takeWay(); // last: the steps taken inside it count on from 0
         });
-        if (state != Idle) p.click(self.name, self.start);
-        if (state == StoppedByExit) p.click(intro::Name, self.opener);
-        if (state == Idle || state == StoppedByExit) takeWay();
+        if (state != "idle") p.click(self.name, self.start);
+        if (state == "idle") takeWay();
         p.rt->setYieldHook({});
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY2(wayAt >= 0 && yields < wayAt + 300, "a run would not end");
+        if (!p.rt->anyLoaded()) seen = p.scripted.ender.ended ? "program ended" : "program over";
+        QTEST(seen + (step < 30 ? "" : "; goes on"), "after");
+        QCOMPARE(over.count(), int(!p.rt->anyLoaded()));
         QCOMPARE(p.scripted.dialogs.unexpected, 0);
-        for (const auto& box : p.scripted.dialogs.shown)
-            QCOMPARE(box.style, MB_YESNO | MB_QUESTION);
-        // The program ends with the frame, or with FINISH, and then no window is left.
-        const bool goesOn = way != CloseFrame && way != EndProgram && way != FrameInBothRuns;
-        QCOMPARE((QList<int>{p.rt->anyLoaded(), p.scripted.ender.ended, int(over.count())}),
-                 (QList<int>{goesOn, way == EndProgram, !goesOn}));
-        // Steps after the way out, in a hidden window or paused; a run going on until the
-        // user finished it; the other window's run; then both windows and the chooser.
-        const bool runs = state == Running || state == Paused || state == PausedExitChosen;
-        const bool hides = way == WindowMenu || way == OtherRunInside,
-                   exitPaused = way == Exit && runs && state != Running;
-        if (way == CloseBox) p.rt->show(self.name); // loaded afresh
-        QStringList seen{QString::number(yields > wayAt), QString::number(wentOn),
-                         QString::number(inner)};
-        for (const Program& w : {self, other, Program{intro::Name}}) {
-            const Form* f = p.window(w.name);
-            seen << (!f ? "gone" : f->isShown() ? "shown" : "hidden");
-            if (f && !w.start.isEmpty())
-                seen.last() += (p.control(w.name, w.start)->isEnabled() ? " start " : " - ") +
-                               p.text(w.name, "cmd_pause");
-        }
-        const QString selfAfter = state == Idle || way == CloseBox || way == Finish || wentOn
-                                      ? " start Pause"
-                                      : " - Pause";
-        qDebug() << seen;
-        QCOMPARE(
-            seen,
-            (QStringList{QString::number((hides && runs) || exitPaused || way == OtherRunInside ||
-                                         way == FrameInBothRuns),
-                         QString::number(runs && (hides || exitPaused)),
-                         QString::number(way == OtherRunInside || way == FrameInBothRuns ? 5 : 0),
-                         !goesOn ? "gone" : (hides || way == Exit ? "hidden" : "shown") + selfAfter,
-                         !goesOn ? "gone"
-                         : hides ? "shown start Pause"
-                                 : "hidden start Pause",
-                         !goesOn       ? "gone"
-                         : way == Exit ? "shown"
-                                       : "hidden"}));
-    }
-
-    // A logistic run started inside a sieve run's yield: the sieve run takes no step until
-    // it has returned.
-    void runNestsInTheOtherWindowsYield() {
-        TestProgram p;
-        p.start();
-        p.click(intro::Name, Sieve.opener);
-        QStringList counter; // the sieve's, at every yield
-        p.run(Sieve.name, Sieve.start, [&](int n) {
-            counter << p.text(Sieve.name, "lbl_iters");
-            if (n == 5) p.trigger(Sieve.name, Sieve.toOther);
-            if (n == 5) p.click(Cobweb.name, Cobweb.start); // runs here, inside this yield
-            if (n == 25) p.confirm(Cobweb.name, "cmd_finish");
-            if (n == 27) p.confirm(Sieve.name, "cmd_finish");
-        });
-        QCOMPARE(counter.mid(4), QStringList(21, " 5") << " 6"
-                                                       << " 7");
     }
 };
 
