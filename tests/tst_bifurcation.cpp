@@ -18,7 +18,7 @@ class TstBifurcation : public QObject {
     // The column at k of a view over x from 0 to 1 in 2000 rows.
     void column_data() {
         QTest::addColumn<double>("k");
-        QTest::addColumn<int>("period"); // 0: chaos, a band of values
+        QTest::addColumn<int>("period");    // 0: chaos, a band of values
         QTest::addColumn<Values>("cycle");  // values the orbit settles on, as far as known
         QTest::addColumn<Values>("lambda"); // bounds of the Lyapunov exponent
         const Values stable{-qInf(), 0}, ln2{std::log(2.0) - 0.01, std::log(2.0) + 0.01};
