@@ -23,7 +23,7 @@ struct Cobweb : TestProgram {
     // Opens an area's menu by a right click, or by `keys`, and picks the item underlined
     // `pick`.
     void choose(const QString& window, const QString& name, const char* keys, Qt::Key pick) {
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5));
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, {5, 5}, {5, 5});
         *keys ? QTest::keySequence(area(window, name), QKeySequence(keys))
               : void(QApplication::sendEvent(area(window, name), &rightClick));
         QTest::keyClick(QApplication::activePopupWidget(), pick);
