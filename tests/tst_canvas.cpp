@@ -73,7 +73,7 @@ class TestCanvas : public QObject {
         for (const QPointF& spot : spots + spots)
             pb->pset(spot.x(), spot.y(), Cyan);
         QCOMPARE(pb->image(), before);
-        pb->cls();
+        pb->setBackColor(White); // paints over everything, the line too
         pb->pset(0.25, 0.75, Cyan);
         QCOMPARE(pb->pixel(99, 99), Colour(0x0000FF));
         QCOMPARE(inked(pb->image()), device(QRect(98, 98, 4, 4)));
