@@ -74,14 +74,6 @@ double columnK(const View& view, int column, int columns) {
     return view.kMin + (column + 0.5) * (view.kMax - view.kMin) / columns;
 }
 
-int columnOf(const View& view, int columns, double k) {
-    return Cells(view.kMin, view.kMax, columns).of(k);
-}
-
-int rowOf(const View& view, int rows, double x) {
-    return rowCells(view, rows).of(-x);
-}
-
 Column computeColumn(const View& view, int column, int columns, int rows,
                      const Sampling& sampling) {
     Column out;

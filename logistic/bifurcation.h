@@ -38,11 +38,6 @@ struct Column {
 
 // The k at the centre of `column` (0 at the left) when the view is `columns` pixels wide.
 double columnK(const View& view, int column, int columns);
-// The column that k falls in, or -1 outside [kMin, kMax]; kMax belongs to the last column.
-int columnOf(const View& view, int columns, double k);
-// The row that x falls in, counted from the top, or -1 outside [xMin, xMax]; xMin belongs to
-// the bottom row.
-int rowOf(const View& view, int rows, double x);
 
 // Column `column` of a view `columns` pixels wide and `rows` pixels high: the orbit of
 // x0 = 0.5 at the column's k, past its transient.

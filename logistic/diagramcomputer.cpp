@@ -17,7 +17,6 @@ int DiagramComputer::start(const bifurcation::View& view, int columns, int rows,
                            const bifurcation::Sampling& sampling) {
     cancel();
     const int generation = generation_;
-    computing_ = true;
     stop_ = false;
     worker_ = QThread::create([this, view, columns, rows, sampling, generation] {
         for (int first = 0; first < columns; first += ChunkColumns) {
@@ -48,7 +47,6 @@ void DiagramComputer::cancel() {
     }
     // Chunks of the old view still queued carry the old generation and are dropped.
     ++generation_;
-    computing_ = false;
 }
 
 void DiagramComputer::deliver(int generation, int firstColumn, const QVector<Column>& columns) {
@@ -56,7 +54,5 @@ void DiagramComputer::deliver(int generation, int firstColumn, const QVector<Col
 }
 
 void DiagramComputer::finish(int generation) {
-    if (generation != generation_) return;
-    computing_ = false;
-    emit finished(generation);
+    if (generation == generation_) emit finished(generation);
 }

@@ -30,10 +30,6 @@ class DiagramComputer : public QObject {
     // Stops the computation under way at once: when this returns, no worker runs and no
     // signal of it comes any more, not even one already queued.
     void cancel();
-    // The generation of the latest start() or cancel().
-    int generation() const { return generation_; }
-    // A view is being computed: started and neither finished nor cancelled.
-    bool isComputing() const { return computing_; }
 
   signals:
     // Columns firstColumn, firstColumn + 1, ... of the view of `generation`, in order.
@@ -48,5 +44,4 @@ class DiagramComputer : public QObject {
     QThread* worker_ = nullptr; // the thread of the latest view; a child of this object
     std::atomic<bool> stop_{false};
     int generation_ = 0;
-    bool computing_ = false;
 };

@@ -1,148 +1,91 @@
-// The picture area: scales, the exclusive-or flash, clipping and the text cursor.
+// The picture area: its scale and closed far edges, drawing on the screen's device pixels,
+// the exclusive-or flash and text. Also run at two device pixels a logical pixel.
 #include "runtime/picturebox.h"
 
+#include <QApplication>
 #include <QtTest>
-#include <cmath>
-#include <limits>
+#include <memory>
 
 using namespace zr;
+using Points = QList<QPointF>;
 
-// The three scales the windows use: the sieve's drawing area (one unit a pixel, y up),
-// the logistic graph screen (the unit square, y up) and the values screen (characters).
-static PictureBox* makeArea(QWidget* parent, const QString& which) {
-    if (which == QLatin1String("sieve")) {
-        auto* pb = new PictureBox(parent, "pb", "Drawing area", 0, 0, 6800, 6800);
-        pb->setScale(-225, 225, 6740 / 15.0, -6740 / 15.0);
-        return pb;
-    }
-    if (which == QLatin1String("graph")) {
-        auto* pb = new PictureBox(parent, "pb", "Graph screen", 0, 0, 6000, 6000);
-        pb->setScale(0, 1, 1, -1);
-        return pb;
-    }
-    auto* pb = new PictureBox(parent, "pb", "Values screen", 0, 0, 2415, 6015);
-    pb->setScale(0, 0, 2355 / 120.0, 5955 / 240.0);
-    pb->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25));
+namespace {
+// The logistic graph screen: the unit square, y up, 396 logical pixels a side, white.
+std::unique_ptr<PictureBox> graph() {
+    auto pb = std::make_unique<PictureBox>(nullptr, "pb_graph", "Graph screen", 0, 0, 6000, 6000);
+    pb->setScale(0, 1, 1, -1);
+    pb->setBackColor(White);
     return pb;
 }
+
+// Where an image (device pixels) is not white: the rectangle around it.
+QRect inked(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) box |= QRect(x, y, 1, 1);
+    return box;
+}
+// The device pixels that the logical pixels `r` start in.
+QRect device(const QRect& r) {
+    const auto at = [](int logical) { return qFloor(logical * qApp->devicePixelRatio()); };
+    return QRect(at(r.left()), at(r.top()), at(r.right() + 1) - at(r.left()),
+                 at(r.bottom() + 1) - at(r.top()));
+}
+} // namespace
 
 class TestCanvas : public QObject {
     Q_OBJECT
   private slots:
-    void scaleMapsCornersAndCentre_data() {
-        QTest::addColumn<QString>("area");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("y");
-        QTest::addColumn<QPointF>("pixel");
-        // The sieve's scale is checked, at two scale factors, in tst_highdpi.
-        QTest::newRow("sieve top left") << "sieve" << -225.0 << 225.0 << QPointF(0, 0);
-        QTest::newRow("graph origin") << "graph" << 0.0 << 0.0 << QPointF(0, 396);
-        QTest::newRow("graph top right") << "graph" << 1.0 << 1.0 << QPointF(396, 0);
-        QTest::newRow("values column 15") << "values" << 15.0 << 0.0 << QPointF(120, 0);
-        QTest::newRow("values line 2") << "values" << 0.0 << 2.0 << QPointF(0, 32);
+    // A dot, or lines joining points, light the logical pixels they land on, all the device
+    // pixels each starts in and no others, in the kept picture and on the screen: sharp and
+    // in place. The unit square's far edges light the last pixels.
+    void drawnOnDevicePixels_data() {
+        QTest::addColumn<Points>("points");
+        QTest::addColumn<QRect>("pixels");
+        QTest::newRow("a dot") << Points{{0.3, 0.6}} << QRect(118, 158, 1, 1);
+        QTest::newRow("far corner") << Points{{1, 0}} << QRect(395, 395, 1, 1);
+        QTest::newRow("a line") << Points{{0.25, 0.5}, {0.75, 0.5}} << QRect(99, 198, 199, 1);
+        QTest::newRow("edges") << Points{{0, 0}, {0, 1}, {1, 1}, {1, 0}} << QRect(0, 0, 396, 396);
+    }
+    void drawnOnDevicePixels() {
+        QFETCH(Points, points);
+        QFETCH(QRect, pixels);
+        const auto pb = graph();
+        if (points.size() == 1) pb->pset(points[0].x(), points[0].y(), Red);
+        for (int i = 1; i < points.size(); ++i)
+            pb->line(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y(), Black);
+        QCOMPARE(inked(pb->image()), device(pixels));
+        QCOMPARE(inked(pb->grab(pb->contentsRect()).toImage()), device(pixels));
     }
 
-    void scaleMapsCornersAndCentre() {
-        QFETCH(QString, area);
-        QFETCH(double, x);
-        QFETCH(double, y);
-        QFETCH(QPointF, pixel);
-        QWidget parent;
-        PictureBox* pb = makeArea(&parent, area);
-        const QPointF got = pb->toPixel(x, y);
-        QVERIFY2(std::abs(got.x() - pixel.x()) < 1e-6 && std::abs(got.y() - pixel.y()) < 1e-6,
-                 qPrintable(QStringLiteral("(%1, %2)").arg(got.x()).arg(got.y())));
-    }
-
-    void xorFlashTwiceRestoresEveryPixel() {
-        QWidget parent;
-        PictureBox* pb = makeArea(&parent, "sieve");
-        pb->setAutoRedraw(true);
-        pb->setBackColor(White);
-        // Earlier points and polygon sides under the flash, and flashes cut by the edges.
-        pb->line(0, 200, 173.2, -100, Black);
-        for (int i = 0; i < 50; ++i)
-            pb->pset(-3 + i % 7, -2 + i / 7, Green + 97 * i);
+    // A flash drawn twice gives back every pixel, over earlier drawing and cut by the edges;
+    // drawn once on white it shows its colour's complement, four pixels wide. cls clears and
+    // sends the cursor home, where text starts; the cursor then goes past the text or to the
+    // start of the next line, in scale units.
+    void flashTextAndClear() {
+        const auto pb = graph();
+        pb->line(0, 0, 1, 1, Black);
         const QImage before = pb->image().copy();
-        const QList<QPointF> spots{{0, 0}, {1.5, -1.5}, {-225, 225}, {224, -224}, {86.6, 50}};
         pb->setDrawMode(PictureBox::XorPen);
         pb->setDrawWidth(4);
-        for (const QPointF& spot : spots) {
-            for (Colour colour : {Cyan, Green, Magenta, Blue}) {
-                pb->pset(spot.x(), spot.y(), colour);
-                QVERIFY(pb->image() != before);
-                pb->pset(spot.x(), spot.y(), colour);
-                QCOMPARE(pb->image(), before);
-            }
-        }
-        // The flash shows the complement of the colour on white.
-        pb->pset(-100, -100, Cyan);
-        const QPoint at = pb->pixelOf(-100, -100);
-        QCOMPARE(pb->pixel(at.x(), at.y()), Colour(0x0000FF));
-        QCOMPARE(pb->pixel(at.x() + 2, at.y() + 2), Colour(0x0000FF));
-        QCOMPARE(pb->pixel(at.x() + 3, at.y()), Colour(White));
-    }
-
-    void hugeAndNonFiniteLinesAreClippedOrSkipped() {
-        QWidget parent;
-        PictureBox* pb = makeArea(&parent, "graph");
-        pb->setAutoRedraw(true);
-        pb->setBackColor(White);
-        const double inf = std::numeric_limits<double>::infinity();
-        const double nan = std::numeric_limits<double>::quiet_NaN();
-        const QImage blank = pb->image().copy();
-        pb->line(0, 0, inf, 1, Black);
-        pb->line(nan, 0, 1, 1, Black);
-        pb->line(-1e308, -1e308, 1e308, 1e308, Black);
-        pb->line(2, 2, 1e300, 5, Black); // wholly outside
-        QCOMPARE(pb->image(), blank);
-        // A line out to a huge point is drawn up to the edge.
-        pb->line(0.5, 0.5, 1e30, 0.5, Black);
-        QCOMPARE((QList<Colour>{pb->pixel(197, 198), pb->pixel(198, 198), pb->pixel(395, 198)}),
-                 (QList<Colour>{White, Black, Black}));
-        // The current position follows even an impossible end.
-        QCOMPARE(pb->currentX(), 1e30);
-    }
-
-    void textCursorFollowsPrinting() {
-        QWidget parent;
-        PictureBox* pb = makeArea(&parent, "values");
-        pb->setBackColor(Cyan);
-        pb->setForeColor(Red);
-        pb->print(QStringLiteral("0.5"), false);
-        QVERIFY(pb->currentX() > 0);
-        QCOMPARE(pb->currentY(), 0.0);
-        pb->setCurrentX(15);
-        pb->print(QStringLiteral("0"));
-        QCOMPARE(pb->currentX(), 0.0);
-        QCOMPARE(pb->currentY(), pb->textHeight());
-        bool inked = false;
-        for (int x = 0; x < 30 && !inked; ++x)
-            for (int y = 0; y < 16 && !inked; ++y)
-                inked = pb->pixel(x, y) != Colour(Cyan);
-        QVERIFY(inked);
+        const Points spots{{0.5, 0.5}, {0.503, 0.497}, {0, 1}, {1, 0}};
+        for (const QPointF& spot : spots + spots)
+            pb->pset(spot.x(), spot.y(), Cyan);
+        QCOMPARE(pb->image(), before);
+        pb->setBackColor(White); // paints over everything, the line too
+        pb->pset(0.25, 0.75, Cyan);
+        QCOMPARE(pb->pixel(99, 99), Colour(0x0000FF));
+        QCOMPARE(inked(pb->image()), device(QRect(98, 98, 4, 4)));
         pb->cls();
-        QCOMPARE(pb->currentY(), 0.0);
-        QCOMPARE(pb->pixel(5, 5), Colour(Cyan));
-    }
-
-    void areaWithoutKeptImageComesBackEmpty() {
-        QWidget window;
-        window.resize(500, 500);
-        PictureBox* kept = makeArea(&window, "graph");
-        kept->setAutoRedraw(true);
-        PictureBox* lost = makeArea(&window, "values");
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        kept->line(0, 0, 1, 1, Black);
-        lost->print(QStringLiteral("0.75"));
-        const QImage keptImage = kept->image().copy();
-        const QImage written = lost->image().copy();
-        window.hide();
-        window.show();
-        QCOMPARE(kept->image(), keptImage);
-        QVERIFY(lost->image() != written);
-        QCOMPARE(lost->pixel(2, 5), lost->pixel(100, 200));
+        pb->setDrawMode(PictureBox::CopyPen);
+        const QFontMetrics metrics(pb->font());
+        pb->print("0.5", false);
+        QCOMPARE(pb->currentX(), metrics.horizontalAdvance("0.5") / 396.0);
+        pb->print("0");
+        QCOMPARE(pb->currentX(), 0.0);
+        QCOMPARE(pb->currentY(), 1 - metrics.height() / 396.0);
+        QVERIFY(device(QRect(0, 0, 40, metrics.height())).contains(inked(pb->image())));
     }
 };
 
