@@ -1,6 +1,14 @@
-// The start-up sequence, the splash and the chooser on a scripted clock, and the end of the
-// program: FINISH, and the frame closed while handlers are still going.
+// The shell: the start-up sequence, the splash and the chooser on a scripted clock; the frame
+// and the child windows it holds, loaded once and unloaded only once no handler of theirs is
+// running; the end of the program; every control of every window found by name (by
+// assistive technology through its accessible name, by code and tests through its
+// objectName) and every label showing all of its text in the fonts it is laid out in.
+#include "runtime/mdiform.h"
 #include "tests/support/program.h"
+
+#include <QAccessible>
+#include <QMenu>
+#include <QMenuBar>
 
 using namespace zr;
 
@@ -12,9 +20,42 @@ QString loaded(const TestProgram& p) {
         if (const Form* f = p.window(name)) names << name + QString(f->isShown() ? "" : " hidden");
     return names.join(", ");
 }
+// A menu or menu item without a name or an access key, a control without a name or named
+// otherwise than its caption, a label whose wrapped text does not fit it.
+QStringList faults(Form* form) {
+    QStringList faults;
+    for (const QMenu* menu : form->menus())
+        for (const QAction* a : menu->findChildren<QAction*>()) { // items, submenus, itself
+            const QObject* item = a->menu() ? static_cast<QObject*>(a->menu()) : a;
+            if (a->isSeparator() || a->property("windowListEntry").toBool()) continue;
+            if (item->objectName().isEmpty() || !a->text().contains('&'))
+                faults << form->objectName() + ": menu item " + a->text();
+        }
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        auto* label = qobject_cast<Label*>(w);
+        auto* button = qobject_cast<CommandButton*>(w);
+        if (!label && !button && !qobject_cast<HScrollBar*>(w) && !qobject_cast<Panel*>(w) &&
+            !qobject_cast<PictureBox*>(w) && !qobject_cast<ImageBox*>(w))
+            continue; // shapes and lines only decorate
+        const QString where = form->objectName() + "/" + w->objectName() + ": ";
+        const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        QString caption = label ? label->text() : button ? button->text().remove('&') : name;
+        if (caption.isEmpty()) caption = name; // a picture button
+        if (w->objectName().isEmpty() || name.trimmed().isEmpty() ||
+            name.simplified() != caption.simplified())
+            faults << where + "named \"" + name + "\"";
+        if (!label || label->text().isEmpty()) continue;
+        const QRect room = label->contentsRect();
+        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const QSize need = label->fontMetrics().boundingRect(room, flags, label->text()).size();
+        if (need.width() > room.width() || need.height() > room.height())
+            QDebug(&faults.emplace_back(where)) << need << "in" << room;
+    }
+    return faults;
+}
 } // namespace
 
-class TestStartup : public QObject {
+class TestShell : public QObject {
     Q_OBJECT
   private slots:
     void cleanup() {
@@ -117,7 +158,62 @@ class TestStartup : public QObject {
         QCOMPARE(p.rt->anyLoaded(), false);
         QCOMPARE(over.count(), 1);
     }
+
+    // The frame's menu bar shows the active child window's menus. A window hidden and shown
+    // again keeps what it showed. Closed inside its run's yield, a window is unloaded at once,
+    // the run ends as Finish would end it, and the window is deleted once the run has
+    // returned; shown again, it is loaded afresh. (The frame closed: below.)
+    void childWindowsInTheFrame() {
+        TestProgram p;
+        p.start();
+        const QMenuBar* bar = static_cast<MdiForm*>(p.window("Zelta"))->menuBar();
+        QStringList seen;
+        const auto menus = [&] {
+            QStringList names;
+            for (QAction* a : bar->actions())
+                names << a->menu()->objectName();
+            seen << (bar->isHidden() ? "no menus" : names.join(' '));
+        };
+        menus();
+        p.click("intro", "cmd_sierp");
+        p.enter("Sierpinski", "cmd_vert", {"4"});
+        menus();
+        p.trigger("Sierpinski", "menu_log");
+        menus();
+        p.rt->show("Sierpinski");
+        menus();
+        p.rt->hide("Sierpinski");
+        menus();
+        p.trigger("logistic", "menu_sierp");
+        seen << p.window("Sierpinski")->caption();
+        QPointer<Form> sieve = p.window("Sierpinski");
+        seen << QString::number(p.run("Sierpinski", "cmd_iter", [&](int n) {
+            if (n == 2) sieve->outer()->close();
+        })) << (sieve ? "kept while the run returned" : "gone");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        seen << (sieve ? "kept" : "deleted");
+        menus();
+        p.rt->show("Sierpinski");
+        seen << p.window("Sierpinski")->caption();
+        QCOMPARE(seen,
+                 (QStringList{"no menus", "menu_window help_help", "menu_window hlp_menu",
+                              "menu_window help_help", "menu_window hlp_menu",
+                              "Sierpinski Sieve: 4 vertices", "2", "kept while the run returned",
+                              "deleted", "no menus", "Sierpinski's Sieve"}));
+    }
+
+    // Each window on its own: the frame holds no control of its own, only the others.
+    void everyControlIsNamedAndEveryLabelFits() {
+        TestProgram p;
+        QStringList found;
+        // The splash lives only during the start-up wait.
+        p.scripted.clock.at(1.0, [&] { found << "splash" << faults(p.window("frmSplash")); });
+        p.start();
+        for (const char* name : {"intro", "logistic", "Sierpinski", "frmAbout", "Diagram"})
+            found << faults(p.rt->form(name));
+        QVERIFY2(found == QStringList{"splash"}, qPrintable(found.join('\n')));
+    }
 };
 
-QTEST_MAIN(TestStartup)
-#include "tst_startup.moc"
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
