@@ -66,6 +66,11 @@ class TestSieve : public QObject {
                                 s.inked() ? "drawn" : "empty", shown.join(' ')}
                         .join('|');
         };
+        QStringList backs; // by each part's bottom right corner, inside any border
+        for (const char* name : {"Shape2", "lbl_para1", "lbl_iters", "lbl_title", "lbl_pause"}) {
+            const QImage part = s.control<QWidget>(W, name)->grab().toImage();
+            backs << part.pixelColor(part.width() - 3, part.height() - 3).name();
+        }
         s.click(W, "cmd_pause");
         s.confirm(W, "cmd_finish");
         look();
@@ -94,6 +99,7 @@ class TestSieve : public QObject {
         s.confirm(W, "cmd_finish");
         look();
         const QString idle = "cls vert ratio iter|Pause|0|empty|Sierpinski";
+        QCOMPARE(backs.join(' '), "#c0ffff #c0ffff #ffffff #308cc6 #ffffdc");
         QCOMPARE(seen, (QStringList{idle, "0", "Pause interval 0.00 sec", "0.25",
                                     "Pause interval 0.25 sec", "0.75", "Pause interval 0.50 sec",
                                     "1.5", "Pause interval 0.75 sec", "5 pixels",
@@ -115,8 +121,7 @@ class TestSieve : public QObject {
             {"5", 5},        {"3.0", 3}, {"4.5;2;abc;6", 6}, {"cls", 0}, {"10001;10000", 10000},
             {"<cancel>", 0}, {"2;", 0}};
         for (const auto& [typed, sides] : vertices) {
-            if (typed == "cls") s.click(W, "cmd_cls");
-            if (typed != "cls") s.enter(W, "cmd_vert", typed.split(';'));
+            typed == "cls" ? s.click(W, "cmd_cls") : s.enter(W, "cmd_vert", typed.split(';'));
             s.trigger(W, "menu_log");
             s.trigger(W, "menu_sierp");
             int drawn = 0; // sides with a drawn middle, the last one too
@@ -136,7 +141,7 @@ class TestSieve : public QObject {
         QCOMPARE(seen,
                  (QStringList{"5 vertices: 5", "3.0 vertices: 3", "6 vertices: 6", "6 vertices: 0",
                               "10000 vertices: 10000", "10000 vertices: 0", "10000 vertices: 0"}));
-        QCOMPARE(s.scripted.dialogs.shown.first().defaultText, "3");
+        QCOMPARE(s.text(W, "cmd_vert"), "Enter\nnumber of\nvertices"); // broken between words
         QCOMPARE(s.window(W)->caption(), "Sierpinski Sieve: v vertices:  ratio = r");
         QCOMPARE(ratios, (QStringList{"0.5 to 0.3", "0.3 to r", "0.5 to 0.999", "0.999 to r",
                                       "0.5 to r", "0.5 to r", "0.5 to r", "0.5 to r", "0.5 to r"}));
