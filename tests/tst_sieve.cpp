@@ -50,15 +50,15 @@ class TestSieve : public QObject {
     // (-100, 100), x first, through vertices 0, 1, 2, 0, the speed bar moved at its first
     // three yields, then paused, answered No at Finish and EXIT, continued and finished; a
     // second run begun in the first one's yield and left by EXIT; About. Each look: the
-    // buttons a run disables that are enabled, the Pause caption, the counter, the drawing,
-    // and the windows shown.
+    // buttons a run disables, and Print, offered to no one, that are enabled; the Pause
+    // caption, the counter, the drawing, and the windows shown.
     void session() {
         Sieve s;
         QStringList seen; // the looks; while the speed bar moves, the time held and its caption
         QList<Colour> colours;
         const auto look = [&] {
             QStringList on, shown;
-            for (const char* name : {"cmd_cls", "cmd_vert", "cmd_ratio", "cmd_iter"})
+            for (const char* name : {"cmd_cls", "cmd_vert", "cmd_ratio", "cmd_iter", "cmd_print"})
                 if (s.control(W, name)->isEnabled()) on << QString(name).mid(4);
             for (const QString& name : {QStringLiteral("intro"), W, QStringLiteral("frmAbout")})
                 if (s.window(name) && s.window(name)->isShown()) shown << name;
