@@ -2,10 +2,6 @@
 // window then shows on its drawing area, counter, captions and buttons.
 #include "tests/support/program.h"
 
-#include <QAccessible>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QScrollBar>
 #include <QtTest>
 
 using namespace zr;
@@ -15,36 +11,31 @@ const QString W = QStringLiteral("Sierpinski");
 
 struct Sieve : QObject, TestProgram {
     PictureBox* pb;
-    QStringList counter; // as the screen showed it, with the drawing
-    int flash = 0;       // the most pixels seen flashed around (-100, 100) at once
+    int flash = 0; // the most pixels the screen showed flashed about (-100, 100) at once
     Sieve() {
         start();
         click("intro", "cmd_sierp");
         (pb = area(W, "pb_screen"))->installEventFilter(this);
     }
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() != QEvent::Paint) return false;
-        if (counter.value(counter.size() - 1) != text(W, "lbl_iters"))
-            counter << text(W, "lbl_iters");
-        int n = 0; // cyan by exclusive-or on the back colour
-        for (int i = 0; i < 64; ++i)
-            n += at(-100, 100, {i % 8 - 3, i / 8 - 3}) == (at(0, 0) ^ Cyan);
-        flash = qMax(flash, n);
+        // Cyan by exclusive-or on the back colour.
+        if (e->type() == QEvent::Paint) flash = qMax(flash, count(-100, 100, at(0, 0) ^ Cyan, 8));
         return false;
     }
-    // The colour amid the pixel that (x, y) lights, or one `off` it: at a scale of 1.5 a
-    // one-pixel dot may leave the pixel's top-left device pixel untouched.
+    // The colour of the pixel that (x, y) lights, or of one `off` it.
     Colour at(double x, double y, QPoint off = {}) const {
-        const QPointF p =
-            (pb->pixelOf(x, y) + off + QPointF(0.5, 0.5)) * pb->image().devicePixelRatio();
-        return fromQColor(pb->image().pixelColor(qFloor(p.x()), qFloor(p.y())));
+        const QPoint p = pb->pixelOf(x, y) + off;
+        return pb->pixel(p.x(), p.y());
     }
-    int inked() const { // pixels not in the back colour, which the corner keeps
+    // Pixels in colour `c` in the square `size` pixels wide about the one (x, y) lights.
+    int count(double x, double y, Colour c, int size) const {
         int n = 0;
-        for (int i = 0; i < 449 * 449; ++i)
-            n += at(-225, 225, {i % 449, i / 449}) != at(-225, 225);
+        for (int i = 0; i < size * size; ++i)
+            n += at(x, y, {i % size - size / 2, i / size - size / 2}) == c;
         return n;
     }
+    // Pixels of the whole area not in the back colour, which its corner keeps.
+    int inked() const { return 449 * 449 - count(-0.5, 0.5, at(-225, 225), 449); }
 };
 } // namespace
 
@@ -55,97 +46,19 @@ class TestSieve : public QObject {
         QVERIFY2(leftoverWindows().isEmpty(), qPrintable(leftoverWindows().join(", ")));
     }
 
-    // Placed and named for screen readers; each part in its colours (the commonest its
-    // back, the text colour set among the others) and lettering; Print offered to no one.
-    void window() {
+    // One session: Pause and Finish before any run; a run at a ratio of a quarter from
+    // (-100, 100), x first, through vertices 0, 1, 2, 0, the speed bar moved at its first
+    // three yields, then paused, answered No at Finish and EXIT, continued and finished; a
+    // second run begun in the first one's yield and left by EXIT; About. Each look: the
+    // buttons a run disables, and Print, offered to no one, that are enabled; the Pause
+    // caption, the counter, the drawing, and the windows shown.
+    void session() {
         Sieve s;
-        Form* w = s.window(W);
-        QVERIFY(w->subWindow()->isMaximized());
-        w->subWindow()->showNormal(); // from maximised to its own place and size
-        QCOMPARE(w->subWindow()->geometry(), QRect(0, 0, 733, 507));
-        QCOMPARE(s.control(W, "cmd_vert")->text(), "Enter\nnumber of\nvertices");
-        const auto hex = [](Colour c) { return QString::number(fromQColor(toQColor(c)), 16); };
-        QStringList seen, unnamed;
-        for (const char* name :
-             {"Shape2", "lbl_para1", "lbl_iters", "lbl_title", "cmd_exit", "lbl_pause"}) {
-            QWidget* part = s.control<QWidget>(W, name);
-            const QImage image = part->grab().toImage();
-            QHash<Colour, int> count;
-            for (int i = 0; i < image.width() * image.height(); ++i)
-                ++count[fromQColor(image.pixelColor(i % image.width(), i / image.width()))];
-            const Colour back = std::max_element(count.begin(), count.end()).key();
-            QString look = QString("%1 %2 %3").arg(name, hex(back)).arg(part->font().pointSizeF());
-            for (const auto& [ink, word] : {std::pair(Red, " red"), std::pair(Blue, " blue")})
-                look += ink != back && count.contains(ink) ? word : "";
-            seen << look + (part->font().bold() ? " bold " : " ") +
-                        part->property("alignment").toString();
-        }
-        QCOMPARE(
-            seen,
-            (QStringList{
-                "Shape2 ffffc0 8.25 ", "lbl_para1 ffffc0 8.25 red bold AlignLeading|AlignTop",
-                "lbl_iters " + hex(SysHighlightText) + " 13.5 blue bold AlignTrailing|AlignTop",
-                "lbl_title " + hex(SysActiveTitle) + " 12 blue AlignHCenter|AlignTop",
-                "cmd_exit ff 8.25 ",
-                "lbl_pause " + hex(SysTooltipBackground) + " 8.25 AlignHCenter|AlignTop"}));
-        for (QObject* part : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (QAccessible::queryAccessibleInterface(part)->text(QAccessible::Name).isEmpty())
-                unnamed << part->objectName();
-        QCOMPARE(unnamed, QStringList());
-        // Made available, Print prints the window on white without its controls, and shows
-        // them again, all but itself.
-        QAbstractButton* print = s.control(W, "cmd_print");
-        QVERIFY(!print->isEnabled());
-        const QColor face = w->grab().toImage().pixelColor(2, 2);
-        print->setEnabled(true);
-        print->click();
-        const QImage page = s.scripted.printer.printed.value(0);
-        const QPoint cls = s.control(W, "cmd_cls")->geometry().center() * page.devicePixelRatio();
-        QCOMPARE((QList<QColor>{page.pixelColor(cls), w->grab().toImage().pixelColor(2, 2)}),
-                 (QList<QColor>{Qt::white, face}));
-        QCOMPARE((QList<bool>{print->isVisible(), s.control(W, "cmd_cls")->isVisible()}),
-                 (QList<bool>{false, true}));
-    }
-
-    // Start (-100, 100), x first, then vertices 0, 1, 2, 0, each point keeping a quarter of
-    // the way from its vertex; the speed bar moves at the first three yields.
-    void run() {
-        Sieve s;
-        s.enter(W, "cmd_ratio", {"0.25"});
-        s.scripted.random.queue = {0.25f, 0.75f, 0.0f, 0.4f, 0.9f, 0.0f};
-        QStringList seen; // at each yield the time held so far and the speed caption
+        QStringList seen; // the looks; while the speed bar moves, the time held and its caption
         QList<Colour> colours;
-        s.run(W, "cmd_iter", [&](int n) {
-            seen << QString::number(qRound(s.scripted.clock.slept * 1000));
-            if (n < 4)
-                s.control<QScrollBar>(W, "hsb_speed")->setValue(QList<int>{10, 250, 1000}[n - 1]);
-            seen << (n < 4 ? s.text(W, "lbl_pause") : s.window(W)->caption());
-            for (const QPointF p : QList<QPointF>{{-100, 100},
-                                                  {-25, 175},
-                                                  {123.654, -31.25},
-                                                  {-98.990, -82.8125},
-                                                  {-24.748, 129.297}})
-                colours << s.at(p.x(), p.y());
-            if (n == 4) seen << QString::number(s.inked()) + " pixels";
-            if (n == 4) s.confirm(W, "cmd_finish");
-        });
-        QCOMPARE(seen, (QStringList{"0", "Pause interval 0.01 sec", "10", "Pause interval 0.25 sec",
-                                    "260", "Pause interval 1.00 sec", "1260",
-                                    "Sierpinski Sieve: v vertices:  ratio = 0.25", "5 pixels"}));
-        QCOMPARE(colours.mid(15), (QList<Colour>{Cyan, Green, Blue, Magenta, Cyan}));
-        QCOMPARE(s.counter, (QStringList{"0", "1", " 1", " 2", " 3", "0"}));
-        QCOMPARE(s.flash, 4 * 4);
-    }
-
-    // One session through every state of a run and the ways between them; each look: the
-    // buttons a run disables that are enabled, the Pause caption, the counter, the drawing,
-    // and the windows shown.
-    void states() {
-        Sieve s;
-        QStringList seen;
         const auto look = [&] {
             QStringList on, shown;
-            for (const char* name : {"cmd_cls", "cmd_vert", "cmd_ratio", "cmd_iter"})
+            for (const char* name : {"cmd_cls", "cmd_vert", "cmd_ratio", "cmd_iter", "cmd_print"})
                 if (s.control(W, name)->isEnabled()) on << QString(name).mid(4);
             for (const QString& name : {QStringLiteral("intro"), W, QStringLiteral("frmAbout")})
                 if (s.window(name) && s.window(name)->isShown()) shown << name;
@@ -153,32 +66,32 @@ class TestSieve : public QObject {
                                 s.inked() ? "drawn" : "empty", shown.join(' ')}
                         .join('|');
         };
-        s.click(W, "cmd_pause"); // before any run
-        look();
+        QStringList backs; // by each part's bottom right corner, inside any border
+        for (const char* name : {"Shape2", "lbl_para1", "lbl_iters", "lbl_title", "lbl_pause"}) {
+            const QImage part = s.control<QWidget>(W, name)->grab().toImage();
+            backs << part.pixelColor(part.width() - 3, part.height() - 3).name();
+        }
+        s.click(W, "cmd_pause");
         s.confirm(W, "cmd_finish");
         look();
-        s.click(W, "cmd_pause"); // a run started paused plots the start point and one more
+        s.enter(W, "cmd_ratio", {"0.25"});
+        s.scripted.random.queue = {0.25f, 0.75f, 0.0f, 0.4f, 0.9f, 0.0f};
+        const QPolygonF points{
+            {-100, 100}, {-25, 175}, {123.654, -31.25}, {-98.990, -82.8125}, {-24.748, 129.297}};
         s.run(W, "cmd_iter", [&](int n) {
-            if (n == 3) look();
-            if (n == 3) s.click(W, "cmd_pause");
-            if (n == 4) s.confirm(W, "cmd_finish", IDNO);
-            if (n == 4) s.confirm(W, "cmd_exit", IDNO);
-            if (n == 4 || n == 7) look();
-            if (n == 5) s.click(W, "cmd_pause");
-            if (n == 8) s.confirm(W, "cmd_exit");
-            if (n == 10) s.click("intro", "cmd_sierp");
-            if (n == 8 || n == 10) look();
-            if (n == 10) s.click(W, "cmd_pause"); // the run ends without another point
-        });
-        look();
-        s.confirm(W, "cmd_finish");
-        s.run(W, "cmd_iter", [&](int n) {
-            if (n == 2) s.click(W, "cmd_pause");
-            if (n == 4) s.confirm(W, "cmd_finish");
-            if (n == 4 || n == 7) look();
-            if (n == 4) s.click(W, "cmd_iter"); // runs inside this one's yield
-            if (n == 8) s.confirm(W, "cmd_exit");
-            if (n == 8) look();
+            if (n < 5) seen << QString::number(s.scripted.clock.slept) << s.text(W, "lbl_pause");
+            if (n < 4) s.control<HScrollBar>(W, "hsb_speed")->setValue(n * 250);
+            for (const QPointF p : points)
+                if (n == 4) colours << s.at(p.x(), p.y());
+            if (n == 4) seen << QString::number(s.inked()) + " pixels";
+            if (n == 4) s.click(W, "cmd_pause");
+            if (n == 5) s.confirm(W, "cmd_finish", IDNO);
+            if (n == 5) s.confirm(W, "cmd_exit", IDNO);
+            if (n == 8) s.confirm(W, "cmd_finish");
+            if (n == 10) s.confirm(W, "cmd_exit");
+            if (n == 5 || n == 8 || n == 10) look();
+            if (n == 6) s.click(W, "cmd_pause");
+            if (n == 8) s.click(W, "cmd_iter"); // the second run
         });
         s.click("intro", "cmd_sierp");
         s.trigger(W, "hlp_About");
@@ -186,64 +99,52 @@ class TestSieve : public QObject {
         s.confirm(W, "cmd_finish");
         look();
         const QString idle = "cls vert ratio iter|Pause|0|empty|Sierpinski";
-        QCOMPARE(seen, (QStringList{"cls vert ratio iter|Continue|0|empty|Sierpinski", idle,
-                                    "|Continue| 1|drawn|Sierpinski", "|Pause| 2|drawn|Sierpinski",
-                                    "|Continue| 3|drawn|Sierpinski", "|Continue|0|empty|intro",
-                                    "|Continue|0|empty|Sierpinski", "|Pause|0|empty|Sierpinski",
-                                    idle, "|Pause| 3|drawn|Sierpinski", "|Pause|0|empty|intro",
+        QCOMPARE(backs.join(' '), "#c0ffff #c0ffff #ffffff #308cc6 #ffffdc");
+        QCOMPARE(seen, (QStringList{idle, "0", "Pause interval 0.00 sec", "0.25",
+                                    "Pause interval 0.25 sec", "0.75", "Pause interval 0.50 sec",
+                                    "1.5", "Pause interval 0.75 sec", "5 pixels",
+                                    "|Continue| 4|drawn|Sierpinski", idle, "|Pause|0|empty|intro",
                                     "|Pause|0|empty|Sierpinski frmAbout", idle + " frmAbout"}));
-        const QList<float>& seeds = s.scripted.random.seeds; // each run seeded afresh
-        QCOMPARE(QSet<float>(seeds.begin(), seeds.end()).size(), 3);
+        QCOMPARE(colours, (QList<Colour>{Cyan, Green, Blue, Magenta, Cyan}));
+        QCOMPARE(s.flash, 4 * 4);
+        QVERIFY(s.scripted.random.seeds.first() != s.scripted.random.seeds.last()); // afresh
+        s.pb->pset(-225 + 6740 / 15.0, 225 - 6740 / 15.0, Red); // where the scale ends
+        QCOMPARE(s.pb->pixel(448, 448), Red);
     }
 
     // Vertex entries one after another, each clearing the polygon before, the window hidden
     // and shown again between; then ratio entries after a cancelled vertex entry.
     void entries() {
         Sieve s;
-        QStringList seen, offered;
-        const QList<std::pair<QString, int>> vertices{{"5", 5},           {"3.0", 3},
-                                                      {"4.5;2;abc;6", 6}, {"5abc", 5},
-                                                      {"cls", 0},         {"10001;10000", 10000},
-                                                      {"<cancel>", 0},    {"2;", 0}};
+        QStringList seen, ratios; // ratios: offered, then taken
+        const QList<std::pair<QString, int>> vertices{
+            {"5", 5},        {"3.0", 3}, {"4.5;2;abc;6", 6}, {"cls", 0}, {"10001;10000", 10000},
+            {"<cancel>", 0}, {"2;", 0}};
         for (const auto& [typed, sides] : vertices) {
-            if (typed == "cls")
-                s.click(W, "cmd_cls");
-            else
-                s.enter(W, "cmd_vert", typed.split(';'));
+            typed == "cls" ? s.click(W, "cmd_cls") : s.enter(W, "cmd_vert", typed.split(';'));
             s.trigger(W, "menu_log");
             s.trigger(W, "menu_sierp");
-            QSet<int> drawn; // sides with a drawn middle, the last one too
-            for (int i = 0; i < sides * 9; ++i) {
-                const double a = (i / 9 + 0.5) * 2 * M_PI / sides, r = 200 * std::cos(M_PI / sides);
-                if (s.at(r * std::sin(a), r * std::cos(a), {i % 3 - 1, i / 3 % 3 - 1}) == Black)
-                    drawn << i / 9;
-            }
+            int drawn = 0; // sides with a drawn middle, the last one too
+            for (double a = M_PI / sides, r = 200 * cos(a); a < 2 * M_PI; a += 2 * M_PI / sides)
+                drawn += s.count(r * sin(a), r * cos(a), Black, 3) > 0;
             // Lines one pixel wide, and nothing left of the polygon before.
-            const bool thin =
-                sides > 6 || s.inked() <= 1.2 * sides * 400 * std::sin(M_PI / qMax(sides, 1));
-            seen << QString("%1: %2 sides%3")
-                        .arg(s.window(W)->caption().remove("Sierpinski Sieve: "))
-                        .arg(drawn.size())
-                        .arg(thin ? "" : " and more");
+            const bool thin = s.inked() <= 1.4 * sides * 400 * std::sin(M_PI / qMax(sides, 1));
+            seen << s.window(W)->caption().remove("Sierpinski Sieve: ") + ": " +
+                        QString::number(drawn) + (thin ? "" : " and more");
         }
         for (const char* typed :
              {"0.3", "0", "0.999", "1", "abc", "1e400", "0.999999999", "1e-50", ""}) {
             s.enter(W, "cmd_ratio", {typed});
-            seen << s.window(W)->caption().remove("Sierpinski Sieve: ");
+            ratios << s.scripted.dialogs.shown.last().defaultText + " to " +
+                          s.window(W)->caption().section(" = ", 1);
         }
-        for (const auto& box : s.scripted.dialogs.shown)
-            offered << box.defaultText;
         QCOMPARE(seen,
-                 (QStringList{"5 vertices: 5 sides", "3.0 vertices: 3 sides", "6 vertices: 6 sides",
-                              "5abc vertices: 5 sides", "5abc vertices: 0 sides",
-                              "10000 vertices: 10000 sides", "10000 vertices: 0 sides",
-                              "10000 vertices: 0 sides", "v vertices:  ratio = 0.3",
-                              "v vertices:  ratio = r", "v vertices:  ratio = 0.999",
-                              "v vertices:  ratio = r", "v vertices:  ratio = r",
-                              "v vertices:  ratio = r", "v vertices:  ratio = r",
-                              "v vertices:  ratio = r", "v vertices:  ratio = r"}));
-        QCOMPARE(offered.join(' '),
-                 "3 3 3 3 3 3 3 3 3 3 3 3 0.5 0.3 0.5 0.999 0.5 0.5 0.5 0.5 0.5");
+                 (QStringList{"5 vertices: 5", "3.0 vertices: 3", "6 vertices: 6", "6 vertices: 0",
+                              "10000 vertices: 10000", "10000 vertices: 0", "10000 vertices: 0"}));
+        QCOMPARE(s.text(W, "cmd_vert"), "Enter\nnumber of\nvertices"); // broken between words
+        QCOMPARE(s.window(W)->caption(), "Sierpinski Sieve: v vertices:  ratio = r");
+        QCOMPARE(ratios, (QStringList{"0.5 to 0.3", "0.3 to r", "0.5 to 0.999", "0.999 to r",
+                                      "0.5 to r", "0.5 to r", "0.5 to r", "0.5 to r", "0.5 to r"}));
     }
 };
 
