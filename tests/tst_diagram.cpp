@@ -112,6 +112,20 @@ class TestDiagram : public QObject {
             QTest::mouseClick(d, Qt::LeftButton, {}, inside + d->pixelOf(3.0, 0.9)); // no drag
             QCOMPARE(p.range(), (Ks{2.5, 4, 0, 1}));
         }
+        // The exponent's curve crosses k = 3.2 at the 2-cycle's ln(0.16) / 2; k's title
+        // stands under the middle of the diagram.
+        PictureBox* l = p.area(Dia, "pb_lyapunov");
+        const auto curveAt = [&](double k) {
+            const QImage image = shown(l);
+            for (double v = -1.5; v < 1; v += 0.005)
+                if (image.pixelColor((l->toPixel(k, v) * l->devicePixelRatio()).toPoint()) ==
+                    Qt::blue)
+                    return v;
+            return 9.0;
+        };
+        QTRY_VERIFY(qAbs(curveAt(3.2) + 0.916) < 0.06); // within two pixels
+        QCOMPARE(p.control<QLabel>(Dia, "lbl_ktitle")->geometry().center().x(),
+                 d->geometry().center().x());
         p.window(Dia)->close();
         QVERIFY(!p.window(Dia));
         // Columns already on their way are dropped with the window.
