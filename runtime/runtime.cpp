@@ -109,7 +109,6 @@ void Runtime::unload(const QString& name) {
 }
 
 void Runtime::end() {
-    ended_ = true;
     over_ = true;
     emit aboutToEnd();
     if (services_.ender) services_.ender->endProgram();

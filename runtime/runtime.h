@@ -84,7 +84,6 @@ class Runtime : public QObject {
     // Ends the program at once. Returns only when the ender is scripted (tests), after
     // every window has been unloaded so that no run goes on.
     void end();
-    bool ended() const { return ended_; }
 
   signals:
     // No window of the program is loaded any more: the program is over.
@@ -99,7 +98,6 @@ class Runtime : public QObject {
     QHash<QString, QPointer<Form>> loaded_;
     std::function<void()> yieldHook_;
     int unloading_ = 0;
-    bool ended_ = false;
     // The frame has been unloaded, or the program ended: nothing is loaded any more.
     bool over_ = false;
 };
