@@ -126,6 +126,10 @@ class TestDiagram : public QObject {
         QTRY_VERIFY(qAbs(curveAt(3.2) + 0.916) < 0.06); // within two pixels
         QCOMPARE(p.control<QLabel>(Dia, "lbl_ktitle")->geometry().center().x(),
                  d->geometry().center().x());
+        // The middle k tick, under the curve's area.
+        const QImage face = p.window(Dia)->grab().toImage();
+        const QPoint tick(l->x() + l->width() / 2, l->geometry().bottom() + 3);
+        QCOMPARE(face.pixelColor(tick * face.devicePixelRatio()), Qt::black);
         p.window(Dia)->close();
         QVERIFY(!p.window(Dia));
         // Columns already on their way are dropped with the window.
