@@ -47,36 +47,17 @@ class TestLogistic : public QObject {
         QVERIFY2(leftoverWindows().isEmpty(), qPrintable(leftoverWindows().join(' ')));
     }
 
-    // The thirteen Help items besides About do nothing. The graphs drawn, joined by another
-    // k's, cleared, and drawn again over themselves when k is refused.
-    void helpAndGraphs() {
+    // The thirteen Help items besides About do nothing. k and x0 entered in turn: the text
+    // each box offers, then the caption, the x0 label and the x0 bar; an x0 entry's caption
+    // shows k as taken in, a moved bar writes its own. Then the graphs drawn, joined by
+    // another k's, and cleared.
+    void entriesAndGraphs() {
         Logistic p;
         int helps = 0;
         for (QAction* item : p.window(L)->findChildren<QAction*>())
             if (item->property("helpContextID").isValid()) ++helps, item->trigger();
         QCOMPARE(helps, 13);
         QVERIFY(p.blank());
-        p.click(L, "cmd_draw");
-        p.enter(L, "cmd_k", {"4"});
-        p.click(L, "cmd_draw");
-        QCOMPARE(QList<Colour>({p.at(0.5, 0.75), p.at(0.5, 1)}), QList<Colour>({Black, Black}));
-        p.click(L, "cmd_clear");
-        QCOMPARE(p.caption(), Plain);
-        QVERIFY(p.blank());
-        p.click(L, "cmd_draw");
-        const QImage once = p.graph()->image().copy();
-        p.enter(L, "cmd_k", {"-1"});
-        p.click(L, "cmd_draw");
-        QCOMPARE(p.caption(), caption("k", 12, "0.5"));
-        QCOMPARE(p.graph()->image(), once);
-        p.trigger(L, "hlp_About");
-        QVERIFY(p.window("frmAbout")->isShown());
-    }
-
-    // k and x0 entered in turn: the text each box offers, then the caption, the x0 label and
-    // the x0 bar. An x0 entry's caption shows k as taken in; a moved bar writes its own.
-    void entries() {
-        Logistic p;
         QStringList seen{" | " + p.caption() + " | " + p.text(L, "lbl_x0")};
         for (const char* typed : {"k 3.20", "x0 0.25", "k abc", "x0 2", "k .5", "x0 <cancel>",
                                   "k 3,5", "x0 0.99999", "k 0", "x0 0.12345"}) {
@@ -100,6 +81,15 @@ class TestLogistic : public QObject {
                                     row("3,5", caption("k", 12, "1.0"), "1.0000 10000"),
                                     row("0.99999", caption("3.0", 10, "0.1235"), "0.1235 1235")}));
         QCOMPARE(p.scripted.dialogs.shown.last().title, "y = kx(1 - x)");
+        p.click(L, "cmd_draw");
+        p.enter(L, "cmd_k", {"4"});
+        p.click(L, "cmd_draw");
+        QCOMPARE(QList<Colour>({p.at(0.5, 0.75), p.at(0.5, 1)}), QList<Colour>({Black, Black}));
+        p.click(L, "cmd_clear");
+        QCOMPARE(p.caption(), Plain);
+        QVERIFY(p.blank());
+        p.trigger(L, "hlp_About");
+        QVERIFY(p.window("frmAbout")->isShown());
     }
 
     // A run: the first steps' lines in their colours and their values in single precision,
@@ -151,12 +141,10 @@ class TestLogistic : public QObject {
                                      "0.6068566957218066 11", "Pause interval 0.1 sec"}));
         QCOMPARE(seen, QList<Colour>({Green}));
         QCOMPARE(p.scripted.clock.slept, 31 + 1 + 12 * 0.1); // eleven steps and the new run's
-        const auto box = [&](int i) {
-            return p.scripted.dialogs.shown[i].title + ": " + p.scripted.dialogs.shown[i].text;
-        };
-        QCOMPARE(QStringList({box(0), box(1)}),
-                 QStringList({"Finish: Do you want to finish this iteration?",
-                              "Exit: Do you want to finish with Logistic Mapping?"}));
+        const auto& boxes = p.scripted.dialogs.shown;
+        QCOMPARE(QStringList({boxes[0].title, boxes[0].text, boxes[1].title, boxes[1].text}),
+                 QStringList({"Finish", "Do you want to finish this iteration?", "Exit",
+                              "Do you want to finish with Logistic Mapping?"}));
     }
 
     // At the edges of the unit square, which is closed: its far edges light the last pixels.
