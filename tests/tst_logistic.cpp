@@ -49,8 +49,8 @@ class TestLogistic : public QObject {
 
     // The thirteen Help items besides About do nothing. k and x0 entered in turn: the text
     // each box offers, then the caption, the x0 label and the x0 bar; an x0 entry's caption
-    // shows k as taken in, a moved bar writes its own. Then the graphs drawn, joined by
-    // another k's, and cleared.
+    // shows k as taken in, a moved bar writes its own. Then the graphs drawn for the k
+    // kept (0, the parabola on the x-axis), joined by another k's, and cleared.
     void entriesAndGraphs() {
         Logistic p;
         int helps = 0;
@@ -59,8 +59,7 @@ class TestLogistic : public QObject {
         QCOMPARE(helps, 13);
         QVERIFY(p.blank());
         QStringList seen{" | " + p.caption() + " | " + p.text(L, "lbl_x0")};
-        for (const char* typed : {"k 3.20", "x0 0.25", "k abc", "x0 2", "k .5", "x0 <cancel>",
-                                  "k 3,5", "x0 0.99999", "k 0", "x0 0.12345"}) {
+        for (const char* typed : {"k 3.20", "x0 0.25", "k abc", "x0 2", "k 0", "x0 0.99999"}) {
             p.enter(L, "cmd_" + QString(typed).section(' ', 0, 0),
                     {QString(typed).section(' ', 1)});
             seen << p.scripted.dialogs.shown.last().defaultText + " | " + p.caption() + " | " +
@@ -75,16 +74,12 @@ class TestLogistic : public QObject {
                                     row("3.20", caption("abc", 12, "0.25"), "0.2500 2500"),
                                     row("0.25", caption("0.0", 14, "2"), "0.2500 2500"),
                                     row("abc", caption("k", 12, "0.25"), "0.2500 2500"),
-                                    row("2", caption("0.0", 14, ""), "0.2500 2500"),
-                                    row("3.0", caption("3,5", 12, "0.25"), "0.2500 2500"),
-                                    row("", caption("3.0", 10, "1.0"), "1.0000 10000"),
-                                    row("3,5", caption("k", 12, "1.0"), "1.0000 10000"),
-                                    row("0.99999", caption("3.0", 10, "0.1235"), "0.1235 1235")}));
+                                    row("2", caption("0.0", 10, "1.0"), "1.0000 10000")}));
         QCOMPARE(p.scripted.dialogs.shown.last().title, "y = kx(1 - x)");
         p.click(L, "cmd_draw");
         p.enter(L, "cmd_k", {"4"});
         p.click(L, "cmd_draw");
-        QCOMPARE(QList<Colour>({p.at(0.5, 0.75), p.at(0.5, 1)}), QList<Colour>({Black, Black}));
+        QCOMPARE(QList<Colour>({p.at(0.5, 0), p.at(0.5, 1)}), QList<Colour>({Black, Black}));
         p.click(L, "cmd_clear");
         QCOMPARE(p.caption(), Plain);
         QVERIFY(p.blank());
