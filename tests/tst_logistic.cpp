@@ -75,6 +75,8 @@ class TestLogistic : public QObject {
                                     "2",    caption("0.0", 10, "1.0"),   "x0 = 1.0000 10000"}));
         // clang-format on
         QCOMPARE(p.scripted.dialogs.shown.last().title, "y = kx(1 - x)");
+        p.bar("hsb_x0")->triggerAction(QAbstractSlider::SliderSingleStepSub); // an arrow click
+        QCOMPARE(p.text(L, "lbl_x0"), "x0 = 0.9999");
         p.click(L, "cmd_draw");
         p.enter(L, "cmd_k", {"4"});
         p.click(L, "cmd_draw");
@@ -155,7 +157,7 @@ class TestLogistic : public QObject {
         const Colour G = Green, B = Blue, _ = Back;
         using Seen = QList<Colour>;
         // clang-format off
-        QTest::newRow("k = 0 drawn") << "k0" << 5000 << 0 << Seen{Black, _, _, Red, Black, Black, _};
+        QTest::newRow("k = 0") << "k0" << 5000 << 0 << Seen{Black, _, _, Red, Black, Black, _};
         QTest::newRow("from x0 = 0") << "3" << 0 << 2 << Seen{B, _, _, _, _, _, _};
         QTest::newRow("from x0 = 1") << "3" << 10000 << 2 << Seen{B, G, _, _, G, G, _};
         QTest::newRow("k = 4") << "4" << 5000 << 2 << Seen{B, B, _, G, B, B, G};
