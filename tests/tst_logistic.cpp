@@ -152,12 +152,12 @@ class TestLogistic : public QObject {
         QTest::addColumn<int>("bar");
         QTest::addColumn<int>("steps");
         // The corners from the bottom left, then (0.5, 0), (0.98, 0) and (0.5, 1), drawn up
-        // to the second step.
+        // to the second step; with k = 0 over the graphs, the parabola on the x-axis.
         QTest::addColumn<QList<Colour>>("seen");
         const Colour G = Green, B = Blue, _ = Back;
         using Seen = QList<Colour>;
         // clang-format off
-        QTest::newRow("k = 0") << "k0" << 5000 << 0 << Seen{Black, _, _, Red, Black, Black, _};
+        QTest::newRow("k = 0 drawn") << "k0" << 5000 << 2 << Seen{B, _, _, Red, G, Black, _};
         QTest::newRow("from x0 = 0") << "3" << 0 << 2 << Seen{B, _, _, _, _, _, _};
         QTest::newRow("from x0 = 1") << "3" << 10000 << 2 << Seen{B, G, _, _, G, G, _};
         QTest::newRow("k = 4") << "4" << 5000 << 2 << Seen{B, B, _, G, B, B, G};
@@ -200,13 +200,12 @@ class TestLogistic : public QObject {
         };
         QList<Colour> seen;
         QStringList wrong;
-        const auto look = [&] {
-            seen = {p.at(0, 0),   p.at(1, 0),    p.at(0, 1),  p.at(1, 1),
-                    p.at(0.5, 0), p.at(0.98, 0), p.at(0.5, 1)};
-        };
         const bool leaves = k.toDouble() > 4;
-        QCOMPARE(k == "k0" ? (p.click(L, "cmd_draw"), look(), 0) : p.run([&](int n) {
-            if (n <= 2) look();
+        if (k == "k0") p.click(L, "cmd_draw");
+        QCOMPARE(p.run([&](int n) {
+            if (n <= 2)
+                seen = {p.at(0, 0),   p.at(1, 0),    p.at(0, 1),  p.at(1, 1),
+                        p.at(0.5, 0), p.at(0.98, 0), p.at(0.5, 1)};
             for (const QString& line : n % 30 && n != steps ? QStringList() : p.listing())
                 if (unreadable(line)) wrong << line;
             if (n == steps && !leaves) p.finish();
