@@ -16,13 +16,14 @@ class TestLogisticMap : public QObject {
         QTest::addColumn<QString>("k"); // "3" the integer, otherwise a double
         QTest::addColumn<int>("from");
         QTest::addColumn<QStringList>("orbit"); // x(from) and on
-        QTest::newRow("integer k")
-            << "3" << 4 << QStringList{"0.5796661376953125", "0.7309598922729492"};
-        QTest::newRow("double k") << "3.0" << 4
-                                  << QStringList{"0.5796661376953125", "0.7309599195141345"};
-        QTest::newRow("period 2") << "3.2" << 2000 << QStringList{"0.513", "0.7995", "0.513"};
+        using Orbit = QStringList;
+        // clang-format off
+        QTest::newRow("k 3") << "3" << 4 << Orbit{"0.5796661376953125", "0.7309598922729492"};
+        QTest::newRow("k 3.0") << "3.0" << 4 << Orbit{"0.5796661376953125", "0.7309599195141345"};
+        QTest::newRow("period 2") << "3.2" << 2000 << Orbit{"0.513", "0.7995", "0.513"};
         QTest::newRow("period 4") << "3.5" << 2000
-                                  << QStringList{"0.5009", "0.875", "0.3828", "0.8269", "0.5009"};
+                                  << Orbit{"0.5009", "0.875", "0.3828", "0.8269", "0.5009"};
+        // clang-format on
     }
 
     void steps() {
