@@ -2,8 +2,6 @@
 // labels, the listing and the screens' pixels out.
 #include "tests/support/program.h"
 
-#include <QRegularExpression>
-
 using namespace zr;
 static const QString L = QStringLiteral("logistic");
 static const QString Plain = QStringLiteral("Logistic Mapping: y = kx(1 - x)");

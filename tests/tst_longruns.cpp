@@ -4,8 +4,6 @@
 // program, which makes them fast enough to run on every build.
 #include "tests/support/program.h"
 
-#include <QFile>
-
 using namespace zr;
 
 // The resident memory of this process now, in kB.
