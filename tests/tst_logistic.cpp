@@ -87,11 +87,11 @@ class TestLogistic : public QObject {
     }
 
     // A run: the first steps' lines in their colours and their values in single precision,
-    // Finish answered No, Tidy Up, the last thirty lines, EXIT answered Yes. Then Pause and
-    // Finish before the next run; Pause again: the run, from another x0 and with k taken in
-    // as a double by Draw graphs, takes one step and waits for Continue, EXIT answered No
-    // meanwhile; the speed bar moved then sets the next steps' wait. Finished, and a new
-    // run started at once inside its last yield: the finished run stays ended.
+    // Finish answered No, Tidy Up, the last thirty lines from the top of the screen, EXIT answered
+    // Yes. Then Pause and Finish before the next run; Pause again: the run, from another x0 and
+    // with k taken in as a double by Draw graphs, takes one step and waits for Continue, EXIT
+    // answered No meanwhile; the speed bar moved then sets the next steps' wait. Finished, and a
+    // new run started at once inside its last yield: the finished run stays ended.
     void runs() {
         Logistic p;
         QList<Colour> seen;
@@ -105,12 +105,13 @@ class TestLogistic : public QObject {
             if (n == 31)
                 lines << QString::number(p.listing().size()) << p.listing()[0] << p.listing()[10]
                       << p.listing()[29].section(' ', 1)
+                      << QString::number(p.values()->shown()[0].y)
                       << (p.values()->updatesEnabled() ? "shown" : "not shown");
             if (n == 31) p.confirm(L, "cmd_exit");
         });
         const QStringList first{"0.5 0", "0.75 1", "0.5625 2", "0.73828125 3", Plain};
         QCOMPARE(lines,
-                 first + first + QStringList({"30", "0.75 1", "0.7184363 11", "30", "shown"}));
+                 first + first + QStringList({"30", "0.75 1", "0.7184363 11", "30", "0", "shown"}));
         QCOMPARE(seen, QList<Colour>({Green, Green, Green, Blue, Back, Black, Green}));
         QCOMPARE(p.scripted.clock.slept, 31.0); // a second after each step
         QVERIFY(p.blank());
