@@ -1,12 +1,16 @@
-// Number services: reading, writing, rounding and comparing numbers, and the arithmetic of
-// window-level values whose kind decides single or double precision. Each row holds what
-// the service made of its input and what it should have made.
+// Number services: reading, writing and rounding numbers, and the arithmetic of window-level
+// values whose kind decides single or double precision. Each row holds what the service made
+// of its input and what it should have made. Then the random-vertex game, built on them:
+// where the corners lie, which vertex a random number picks, where the points fall and in
+// which number kinds.
 #include "runtime/numbers.h"
 #include "runtime/value.h"
+#include "sieve/vertexgame.h"
 
 #include <QtTest>
 
 using namespace zr;
+using namespace vertexgame;
 
 namespace {
 const Precision S = Precision::Single, D = Precision::Double, I = Precision::Integer;
@@ -23,11 +27,6 @@ QString shown(const Value& v) {
     static const char* const kinds[] = {"empty",  "flag",   "int16", "long",
                                         "single", "double", "text"};
     return kinds[int(v.kind())] + (": " + v.toText());
-}
-// The sign of compareText both ways round.
-QString order(const QString& a, const QString& b) {
-    return QString::number(qBound(-1, compareText(a, b), 1)) + " " +
-           QString::number(qBound(-1, compareText(b, a), 1));
 }
 } // namespace
 
@@ -78,11 +77,6 @@ class TstNumbers : public QObject {
         row("even: above half", QString::number(roundHalfEven(0.51)), "1");
         row("even: below half", QString::number(roundHalfEven(0.49999999999999994)), "0");
 
-        row("compare: prefix first", order("0.5", "0") + " " + order("0", ""), "1 -1 1 -1");
-        row("compare: by codes", order("0", " 3") + " " + order("a", "0"), "1 -1 1 -1");
-        row("compare: equal", order("abc", "abc"), "0 0");
-        row("compare: code units", order(QChar(0xffff), QString::fromUcs4(U"\U00010000")), "1 -1");
-
         row("value: below int16 is long", shown(i(-32769)), "long: -32769");
         row("value: int16 widens to long", shown(i(32767) + i(1)), "long: 32768");
         row("value: long narrows back", shown(i(40000) - i(39999)), "int16: 1");
@@ -100,6 +94,44 @@ class TstNumbers : public QObject {
         QFETCH(QString, made);
         QFETCH(QString, expected);
         QCOMPARE(made, expected);
+    }
+
+    // Vertices 0 to n of a square and a triangle, in single precision as lines are drawn:
+    // vertex n is vertex 0 again.
+    void corners() {
+        QList<QPointF> seen;
+        for (int n : {4, 3})
+            for (int v = 0; v <= n; ++v)
+                seen << corner(angle(v, M_PI, n));
+        const QList<QPointF> square{{0, 200}, {200, 0}, {0, -200}, {-200, 0}, {0, 200}};
+        QCOMPARE(seen,
+                 (square + QList<QPointF>{
+                               {0, 200}, {173.205078125, -100}, {-173.205078125, -100}, {0, 200}}));
+    }
+
+    // The integer part of the random number times the count. A count typed in is a double,
+    // and so is the product: in single precision 6 x 0.833333313 would round up to 5.
+    void vertexChoice() { QCOMPARE(chooseVertex(0.833333313f, zr::Value::real(6)), 4); }
+
+    // From the random numbers 0.1 and 0.7, x first: (-160, 80) in single precision, where
+    // a double would give (-159.9999994, 79.9999952). Each step keeps `ratio` on the point:
+    // the single ratio times the single start point gives a single product, later ones a
+    // double. Then, at random vertices, no point falls in the middle triangle between the
+    // midpoints of the sides, which the game leaves empty.
+    void walk() {
+        QRandomGenerator random(7);
+        Point p = start(0.1f, 0.7f);
+        QList<QPointF> seen, inMiddle;
+        for (int i = 0; i < 1000; ++i) {
+            if (i < 3) seen << QPointF(p.xd(), p.yd());
+            if (p.yd() < 50 && std::abs(p.xd()) < (p.yd() + 100) / std::sqrt(3.0))
+                inMiddle << QPointF(p.xd(), p.yd());
+            const int v = i < 2 ? i : chooseVertex(random.bounded(1.0), zr::Value::integer(3));
+            p = next(p, 0.3f, angle(v, M_PI, 3));
+        }
+        QCOMPARE(seen, (QList<QPointF>{
+                           {-160, 80}, {-48, 164}, {106.84355595761683, -20.799998044967623}}));
+        QCOMPARE(inMiddle, QList<QPointF>());
     }
 };
 
