@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Zelta: the logistic mapping and Sierpinski's sieve, step by step.
 #include "logistic/logistic.h"
 #include "runtime/desktopkeystore.h"

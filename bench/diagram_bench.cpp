@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long the bifurcation diagram's full default view takes through its worker, as a window
 // receives it: wall time from start to the first chunk and to the last column, at the
 // window's width on a normal screen and on a screen of twice the pixel density.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the logistic run performs on the real window: steps a second at no pause with the
 // whole listing rewritten every step, peak memory after few and after many steps, and the
 // processor time a paused run takes. Runs headless; the dialogs are scripted.

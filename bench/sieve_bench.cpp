@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How fast the sieve plots and what it costs: the real window on the real clock, with
 // dialogs and chance scripted. Plots 100,000 points at pause interval 0, then pauses the
 // run for three seconds and measures the processor time used meanwhile.

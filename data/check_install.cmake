@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zelta contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 cmake_minimum_required(VERSION 3.22)
 # Installs the build into a fresh prefix and checks that every file lands where the
 # desktop looks for it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bifurcation diagram of the logistic mapping x -> kx(1 - x) and its Lyapunov exponent,
 // computed one pixel column at a time: for the column's k, where the orbit of 0.5 settles
 // and how fast nearby orbits part. No GUI: tests and the diagram's worker thread use it.

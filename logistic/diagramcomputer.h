@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Computes a bifurcation diagram off the GUI thread and hands it over in chunks of columns,
 // left to right, as queued events: they arrive whenever the GUI thread handles events, also
 // inside a run's yield. No GUI.

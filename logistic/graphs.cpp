@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The graph screen: the diagonal and the parabola, and the three commands that draw or
 // wipe the screens.
 #include "logistic/logistic.h"

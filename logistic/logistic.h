@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The logistic window: the graph screen, the cobweb run and the values listing.
 #pragma once
 

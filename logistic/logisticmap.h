@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The logistic mapping x -> k·x·(1 - x) without a window: one step with its number kinds,
 // what the graph screen draws for a step and for the parabola, and which values the values
 // screen lists.

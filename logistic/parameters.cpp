@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Entering k and x0: two input boxes and the x0 scroll bar, each echoed in the caption.
 #include "logistic/logistic.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The iteration run: one long handler that steps the mapping, draws the cobweb and lists
 // the values, yielding to the window's events after every step.
 #include "logistic/logistic.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The values screen: a picture area that keeps no image of its own. The texts written on it
 // since it was last cleared are what it shows; they are painted straight onto the screen,
 // at once, and are gone once the screen is hidden.

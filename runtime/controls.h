@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The controls the windows are built from, placed in twips and named as the windows
 // name them: each one's objectName is its name, and it carries an accessible name.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The key store on a desktop that has no registry: it holds the one key the About
 // dialog looks up, with a "PATH" value naming the desktop's system-information program
 // as it is installed at the moment of the lookup. Read only; no GUI.

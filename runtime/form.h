@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A window of the program: its client area is this widget; a child window lives in a
 // sub-window of the frame's client area, a top-level one stands alone on the desktop.
 #pragma once

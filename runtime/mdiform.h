@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The frame: a multiple-document parent whose child windows live in its client area and
 // whose menu bar shows the menus of the active child.
 #pragma once

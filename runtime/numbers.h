@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading numbers from text and writing them back, the way every window of the program
 // shows and takes numbers. No GUI: tests link this directly.
 #pragma once

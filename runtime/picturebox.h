@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A picture area: a canvas with a user scale, on which the windows draw points, lines and
 // text. With a persistent image, drawing goes into a kept copy that is put on the screen
 // at the next refresh or yield and survives being covered or hidden; without one, what is

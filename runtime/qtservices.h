@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The services as the program uses them: real dialogs, the system clock, the default
 // printer, the desktop's processes.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The outside world as the windows see it: dialogs, time, chance, the printer, the
 // registry-like store and the process launcher. The program uses the Qt-backed
 // implementations (qtservices.h); tests and benchmarks script them (scripted.h).

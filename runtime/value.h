@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A window-level variable that keeps the kind of the value last stored in it: nothing yet,
 // a flag, a 16-bit integer, a single, a double or a text. Arithmetic takes the wider kind
 // of its two operands (integer < single < double), so one formula computes in single or

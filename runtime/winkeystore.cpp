@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "runtime/winkeystore.h"
 
 // After services.h: windows.h defines the registry's names (HKEY_LOCAL_MACHINE, REG_SZ,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Program icons, drawn pixel by pixel in the 16 classic VGA colours.
 #include <QIcon>

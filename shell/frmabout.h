@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About box: title, version, what the program is for, and a button that starts the
 // system's own information tool.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The splash: product name, version and a disclaimer, shown during the start-up wait.
 #pragma once
 

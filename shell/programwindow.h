@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the two program windows share: the run flags, the step's wait and yield, Pause and
 // Continue, the speed bar's caption, Finish and EXIT with their confirmations, the Window
 // menu that switches between the two programs, and the place a program window takes when

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sieve window's layout, menus and start-up state.
 #include "sieve/sierpinski.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sieve window: Sierpinski's random-vertex game on a regular polygon. A run is one long
 // click handler that plots a point, yields to the event queue and repeats until `fin` is
 // set; every other handler steers it through the window-level flags.

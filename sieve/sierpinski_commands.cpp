@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The commands that prepare a run: entering the polygon and the ratio, clearing, printing.
 #include "sieve/sierpinski.h"
 #include "sieve/vertexgame.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The random-vertex game in the window: the flashing point and the run itself.
 #include "sieve/sierpinski.h"
 #include "sieve/vertexgame.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The random-vertex game without a window: where the polygon's vertices lie, which vertex a
 // random number picks, and where the next point falls. Coordinates are those of the
 // drawing area: the polygon's centre at the origin, radius 200, y upwards.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About box, its lookup of the system-information tool and the desktop's store.
 #include "runtime/desktopkeystore.h"
 #include "shell/artwork.h"

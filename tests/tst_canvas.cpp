@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture area: its scale and closed far edges, drawing on the screen's device pixels,
 // the exclusive-or flash and text. Also run at two device pixels a logical pixel.
 #include "runtime/picturebox.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every way out of a program window, idle, running and paused, for both program windows:
 // what the user sees right afterwards, whether a run goes on, and the program ending exactly
 // when its last window goes.

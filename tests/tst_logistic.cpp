@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The logistic window as a user meets it: clicks, typed entries and answers in; captions,
 // labels, the listing and the screens' pixels out.
 #include "tests/support/program.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The logistic mapping without a window: a step and its number kinds, where orbits settle,
 // the lines the graph screen draws for a step and the listing's last thirty lines; the
 // bifurcation diagram against what is known of the mapping, and the worker that hands a view

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs far longer than a user watches: the sieve's counter and the logistic listing stay
 // right past the 16-bit limits, and a long sieve run holds no more memory than a short one.
 // Both runs go on in a hidden window, as a user's would after switching to the other

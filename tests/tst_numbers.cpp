@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Number services: reading, writing and rounding numbers, and the arithmetic of window-level
 // values whose kind decides single or double precision. Each row holds what the service made
 // of its input and what it should have made. Then the random-vertex game, built on them:

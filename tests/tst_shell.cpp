@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shell: the start-up sequence, the splash and the chooser on a scripted clock; the frame
 // and the child windows it holds, loaded once and unloaded only once no handler of theirs is
 // running; the end of the program; every control of every window found by name (by

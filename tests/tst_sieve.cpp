@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sieve window as a user meets it: clicks, typed entries and answers, and what the
 // window then shows on its drawing area, counter, captions and buttons.
 #include "tests/support/program.h"

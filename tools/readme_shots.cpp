@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Takes the README's pictures of the real windows: the program runs on scripted dialogs,
 // time and chance, so every picture comes out the same each time it is taken.
 //   readme_shots OUTDIR

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Zelta contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Takes the README's pictures from the real program on a virtual screen, into screenshots/.
 # Usage: tools/screenshots.sh [BUILD_DIR]   (default: build; the readme_shots target is built)
 # Extra environment passes through, e.g. QT_SCALE_FACTOR=2 with OUT=/tmp/shots2.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the program's desktop icon, the cobweb of the logistic mapping, once as an SVG and
 // as PNGs at the sizes the hicolor theme asks for, all from the same strokes:
 //   zelta_icons OUTDIR APPID

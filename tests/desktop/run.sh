@@ -1,4 +1,8 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 Zelta contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a test program on a desktop of its own: a virtual X server on a free display with
 # openbox managing its windows, both started here and stopped when the program ends.
 # Usage: run.sh openbox|none PROGRAM [ARGS...]. Exits 77 (skipped) where Xvfb is missing.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program on a real X server, with or without a window manager (run.sh brings both):
 // where the windows land as the server sees them, borders, states, and the flash on the
 // screen itself.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading and writing numbers. The input read as text: reading never goes past the text and
 // reads what the text says. Its first eight bytes as a double (and a single): the general
 // form and every pattern the windows use read back as the value, to the pattern's decimals.

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Zelta contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the fuzz targets with clang in build-fuzz and runs each for the given number of
 # seconds (default 60), two at a time, from a copy of its seed corpus. New findings are
 # left in build-fuzz/crashes; a finding fails the script.

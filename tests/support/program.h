@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole program on scripted services: dialogs answered, time and chance chosen by
 // the test. Start-up runs in no real time, since the scripted clock moves only when the
 // program waits. Windows are reached as a user reaches them: controls by name, clicked.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelta contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Scripted stand-ins for the services, so that tests and benchmarks drive the windows
 // with answers, typed texts, time and random numbers of their own choosing.
 #pragma once
