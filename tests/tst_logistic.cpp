@@ -78,6 +78,7 @@ class TestLogistic : public QObject {
         QCOMPARE(p.scripted.dialogs.shown.last().title, "y = kx(1 - x)");
         p.bar("hsb_x0")->triggerAction(QAbstractSlider::SliderSingleStepSub); // an arrow click
         QCOMPARE(p.text(L, "lbl_x0"), "x0 = 0.9999");
+        QCOMPARE(p.control<QWidget>(L, "lbl_x0")->grab().toImage().pixelColor(2, 2), 0xC0FFC0);
         p.click(L, "cmd_draw");
         p.enter(L, "cmd_k", {"4"});
         p.click(L, "cmd_draw");
