@@ -58,6 +58,7 @@ class TestLogistic : public QObject {
         for (QAction* item : p.window(L)->findChildren<QAction*>())
             if (item->property("helpContextID").isValid()) ++helps, item->trigger();
         QCOMPARE(helps, 13);
+        QCOMPARE(p.bar("hsb_speed")->value(), 1000); // a second's pause, as its caption says
         QVERIFY(p.blank());
         QStringList seen{"", p.caption(), p.text(L, "lbl_x0")};
         for (const char* typed : {"k 3.20", "x0 0.25", "k abc", "x0 2", "k 0", "x0 0.99999"}) {
