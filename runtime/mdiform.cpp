@@ -38,6 +38,9 @@ MdiForm::MdiForm(Runtime& rt, const QString& name) : Form(rt, name, Kind::Frame)
 }
 
 MdiForm::~MdiForm() {
+    // Hiding the children below tells the client area to activate another one; by then
+    // this object is no longer a frame, so its menus must not be rebuilt.
+    area_->disconnect(this);
     // A child whose handler is still running (a run unloaded together with the frame)
     // must outlive the frame: it leaves as a hidden window and deletes itself when its
     // handler returns.

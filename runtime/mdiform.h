@@ -40,7 +40,6 @@ class MdiForm : public Form {
 
     QMdiArea* area_;
     QMenuBar* menuBar_;
-    Form* menuOwner_ = nullptr;
 };
 
 } // namespace zr
