@@ -3,7 +3,6 @@
 
 // The About box, its lookup of the system-information tool and the desktop's store.
 #include "runtime/desktopkeystore.h"
-#include "shell/artwork.h"
 #include "tests/support/program.h"
 
 using namespace zr;
@@ -109,19 +108,6 @@ class TestAbout : public QObject {
         QCOMPARE((QList<int>{int(store.opened.size()), int(launcher.checked.size()), store.openKeys,
                              p.window("frmAbout")->isVisible()}),
                  (QList<int>{recorded ? 1 : 2, !recorded && !folder.isEmpty(), 0, true}));
-    }
-
-    // The pictures the program draws for its windows, buttons and icons are the ones it has
-    // always shown (tests/pictures/).
-    void drawnPictures() {
-        const std::pair<const char*, QImage> drawn[] = {{"cobweb", artwork::cobweb()},
-                                                        {"sierpinski", artwork::sierpinski()},
-                                                        {"about", artwork::aboutBox()}};
-        for (const auto& [name, image] : drawn) {
-            const QImage shown(QFINDTESTDATA(QString("pictures/%1.png").arg(name)));
-            QCOMPARE(image.convertToFormat(QImage::Format_ARGB32),
-                     shown.convertToFormat(QImage::Format_ARGB32));
-        }
     }
 
     // On a desktop the store records the first installed tool of its list as the path, with

@@ -114,8 +114,7 @@ class TestDiagram : public QObject {
             QTest::mouseClick(d, Qt::LeftButton, {}, inside + d->pixelOf(3.0, 0.9)); // no drag
             QCOMPARE(p.range(), (Ks{2.5, 4, 0, 1}));
         }
-        // The exponent's curve crosses k = 3.2 at the 2-cycle's ln(0.16) / 2; k's title
-        // stands under the middle of the diagram.
+        // The exponent's curve crosses k = 3.2 at the 2-cycle's ln(0.16) / 2.
         PictureBox* l = p.area(Dia, "pb_lyapunov");
         const auto curveAt = [&](double k) {
             for (double v = -1.5; v < 1; v += 0.005)
@@ -123,12 +122,9 @@ class TestDiagram : public QObject {
             return 9.0;
         };
         QTRY_VERIFY(qAbs(curveAt(3.2) + 0.916) < 0.06); // within two pixels
-        QCOMPARE(p.control<QLabel>(Dia, "lbl_ktitle")->geometry().center().x(),
-                 d->geometry().center().x());
-        // The middle k tick, under the curve's area.
-        const QImage face = p.window(Dia)->grab().toImage();
-        const QPoint tick(l->x() + l->width() / 2, l->geometry().bottom() + 3);
-        QCOMPARE(face.pixelColor(tick * face.devicePixelRatio()), Qt::black);
+        // Drawn to its right edge, the window looks as last reviewed.
+        QTRY_COMPARE_NE(seen(d, 3.999, 0.5), Qt::white);
+        QCOMPARE(differs(Dia, p.window(Dia)->grab().toImage()), QStringList());
         p.window(Dia)->close();
         QVERIFY(!p.window(Dia));
         // Columns already on their way are dropped with the window.

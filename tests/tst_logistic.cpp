@@ -58,7 +58,6 @@ class TestLogistic : public QObject {
         for (QAction* item : p.window(L)->findChildren<QAction*>())
             if (item->property("helpContextID").isValid()) ++helps, item->trigger();
         QCOMPARE(helps, 13);
-        QCOMPARE(p.bar("hsb_speed")->value(), 1000); // a second's pause, as its caption says
         QVERIFY(p.blank());
         QStringList seen{"", p.caption(), p.text(L, "lbl_x0")};
         for (const char* typed : {"k 3.20", "x0 0.25", "k abc", "x0 2", "k 0", "x0 0.99999"}) {
@@ -79,7 +78,6 @@ class TestLogistic : public QObject {
         QCOMPARE(p.scripted.dialogs.shown.last().title, "y = kx(1 - x)");
         p.bar("hsb_x0")->triggerAction(QAbstractSlider::SliderSingleStepSub); // an arrow click
         QCOMPARE(p.text(L, "lbl_x0"), "x0 = 0.9999");
-        QCOMPARE(p.control<QWidget>(L, "lbl_x0")->grab().toImage().pixelColor(2, 2), 0xC0FFC0);
         p.click(L, "cmd_draw");
         p.enter(L, "cmd_k", {"4"});
         p.click(L, "cmd_draw");
@@ -112,6 +110,7 @@ class TestLogistic : public QObject {
                       << p.listing()[29].section(' ', 1)
                       << QString::number(p.values()->shown()[0].y)
                       << (p.values()->updatesEnabled() ? "shown" : "not shown");
+            if (n == 31) lines << differs("logistic-run", p.window(L)->grab().toImage());
             if (n == 31) p.confirm(L, "cmd_exit");
         });
         const QStringList first{"0.5 0", "0.75 1", "0.5625 2", "0.73828125 3", Plain};

@@ -24,6 +24,26 @@ inline QStringList leftoverWindows() {
     return names;
 }
 
+// Where `image` differs from the picture `name` last reviewed, beyond the shading of text
+// edges; ZELTA_PICTURES=folder writes what is seen there, to be reviewed. Pictures are
+// reviewed at one device pixel per logical pixel only.
+inline QStringList differs(const QString& name, const QImage& image) {
+    if (image.devicePixelRatio() != 1) return {};
+    const QImage seen = image.convertToFormat(QImage::Format_ARGB32);
+    if (qEnvironmentVariableIsSet("ZELTA_PICTURES"))
+        seen.save(qEnvironmentVariable("ZELTA_PICTURES") + "/" + name + ".png");
+    const QImage shown = QImage(ZELTA_REVIEWED "/" + name + ".png").convertToFormat(seen.format());
+    if (shown.size() != seen.size()) return {name + " is missing or another size"};
+    int off = 0;
+    for (int y = 0; y < seen.height(); ++y)
+        for (int x = 0; x < seen.width(); ++x) {
+            const QRgb a = seen.pixel(x, y), b = shown.pixel(x, y);
+            off += std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                             std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))}) > 48;
+        }
+    return off ? QStringList{name + QString(": %1 pixels differ").arg(off)} : QStringList{};
+}
+
 struct TestProgram {
     zr::ScriptedServices scripted;
     std::unique_ptr<zr::Runtime> rt = std::make_unique<zr::Runtime>(scripted.services());
