@@ -47,7 +47,6 @@ CommandButton::CommandButton(QWidget* parent, const QString& name, const QString
     : QPushButton(parent) {
     place(this, name, withoutAccessKey(caption), left, top, width, height);
     setCaption(caption);
-    setAutoDefault(false);
 }
 
 void CommandButton::setCaption(const QString& caption) {

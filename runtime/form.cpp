@@ -182,10 +182,10 @@ void Form::setState(int state) {
     if (isShown()) Show();
 }
 
-void Form::setBorder(Border border, bool titleBar) {
+void Form::setBorder(Border border) {
     border_ = border;
     if (sub_) applySubWindowBorder();
-    if (kind_ != Kind::TopLevel || titleBar || edge_) return;
+    if (kind_ != Kind::TopLevel || !(windowFlags() & Qt::FramelessWindowHint) || edge_) return;
     edge_ = new DialogEdge(this);
     const int e = static_cast<QFrame*>(edge_)->frameWidth();
     setParent(edge_);

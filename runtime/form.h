@@ -67,10 +67,10 @@ class Form : public QWidget {
     int state() const;
     // Applies at once to a shown window, otherwise when it is next shown.
     void setState(int state);
-    // A child's border is its sub-window's. Without a title bar (a top-level window of a
-    // fixed size, set before) the window manager draws no edge at all, so the window draws
-    // the edge itself, around its client area.
-    void setBorder(Border border, bool titleBar = true);
+    // A child's border is its sub-window's. A top-level window without a title bar (frameless
+    // and of a fixed size, both set before) gets no edge at all from the window manager, so
+    // it draws the edge itself, around its client area.
+    void setBorder(Border border);
     Colour backColor() const { return backColor_; }
     void setBackColor(Colour colour);
     // The client area as it looks, to the printer.

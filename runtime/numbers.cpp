@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdlib>
 #include <string>
 #include <system_error>
 
@@ -158,10 +159,10 @@ QString written(const Digits& d, bool negative, bool exponent) {
     if (!exponent && e >= 0) {
         const auto whole = static_cast<std::size_t>(e + 1);
         out.append(d.digits, 0, whole);
-        if (whole > d.digits.size())
-            out.append(whole - d.digits.size(), '0');
-        else if (whole < d.digits.size())
+        if (whole < d.digits.size())
             out += '.' + d.digits.substr(whole);
+        else
+            out.append(whole - d.digits.size(), '0');
     } else if (!exponent) {
         out += "0.";
         out.append(static_cast<std::size_t>(-e - 1), '0');
@@ -170,7 +171,7 @@ QString written(const Digits& d, bool negative, bool exponent) {
         out += d.digits[0];
         if (d.digits.size() > 1) out += '.' + d.digits.substr(1);
         out += e < 0 ? "E-" : "E+";
-        const std::string exp = std::to_string(e < 0 ? -e : e);
+        const std::string exp = std::to_string(std::llabs(e));
         if (exp.size() < 2) out += '0';
         out += exp;
     }

@@ -16,9 +16,8 @@ frmSplash::frmSplash(Runtime& rt) : Form(rt, Name, Kind::TopLevel) {
     // the screen.
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setFixedSize(px(7380), px(4245));
-    setBorder(Border::FixedDialog, false);
+    setBorder(Border::FixedDialog);
     setFocusPolicy(Qt::StrongFocus);
-    centre();
 
     Frame1 = new Panel(this, QStringLiteral("Frame1"), QStringLiteral("Splash panel"), 150, 60,
                        7080, 4050);

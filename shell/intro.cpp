@@ -40,9 +40,6 @@ intro::intro(Runtime& rt) : Form(rt, Name, Kind::Child) {
                                  6480, 9615, 525);
     cmd_exit->setGraphical(Red);
     cmd_exit->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 12, true));
-
-    setTabOrder(cmd_logistic, cmd_sierp);
-    setTabOrder(cmd_sierp, cmd_exit);
 }
 
 // One of the two mirrored program panels: the explanation above its picture button.
