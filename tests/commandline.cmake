@@ -53,6 +53,13 @@ check(2 "" "^zelta: unknown option '-x'\n"
 check(0 "^Zelta " "" -platform offscreen --version)
 # ...and reach Qt, which looks for the platform it was asked for.
 check(fail "" "platform plugin \"zelta-none\"" -platform zelta-none)
+# Without options the program starts and stays, its splash and then its chooser, until the
+# user ends it.
+execute_process(COMMAND ${ZELTA} -platform offscreen RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET
+                TIMEOUT 3)
+if(NOT rc MATCHES "timeout")
+    set(failures "${failures}\nzelta -platform offscreen: ended by itself, status ${rc}")
+endif()
 
 if(failures)
     message(FATAL_ERROR "${failures}")

@@ -3,7 +3,13 @@
 
 // The About box, its lookup of the system-information tool and the desktop's store.
 #include "runtime/desktopkeystore.h"
+#include "runtime/qtservices.h"
 #include "tests/support/program.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
 
 using namespace zr;
 
@@ -54,7 +60,6 @@ class TestAbout : public QObject {
         const QString fresh = "About ZELTA, ZELTA Version 1.1.0", closed = "closed";
         QCOMPARE(seen, (QStringList{fresh, "About ZELTA, ZELTA changed", closed, fresh, closed,
                                     fresh, closed, fresh, closed, fresh, "0", "1"}));
-        QVERIFY(p.scripted.launcher.started.isEmpty());
     }
 
     // A recorded path, whatever it holds, is started without looking further or for the file;
@@ -74,7 +79,7 @@ class TestAbout : public QObject {
         row("empty up to its first zero", 1, QByteArray("\0\0x", 3), "", "");
         row("path of 1024 bytes", 1, Full, "", Full);
         row("path of 1025 bytes", 1, Full + 'a', "C:\\T", inFolder);
-        row("number 261", 4, QByteArray("\x05\x01\0\0", 4), "", "&h000105");
+        row("number 287", 4, QByteArray("\x1f\x01\0\0", 4), "", "&h00011F");
         row("path of another type", 3, "C:\\i", "C:\\T", "");
         row("path without data", 1, "", "C:\\T", "");
         row("start fails", 1, "C:\\gone", "", "C:\\gone");
@@ -108,6 +113,47 @@ class TestAbout : public QObject {
         QCOMPARE((QList<int>{int(store.opened.size()), int(launcher.checked.size()), store.openKeys,
                              p.window("frmAbout")->isVisible()}),
                  (QList<int>{recorded ? 1 : 2, !recorded && !folder.isEmpty(), 0, true}));
+    }
+
+    // The desktop's own services. Its boxes, answered by keys: Enter takes the default (Yes,
+    // OK, the text offered, the name typed), Esc the way out; a picture's name gets ".png"
+    // and the next save box opens in its folder. A wait for no time still handles what has
+    // come; a wait for some time lasts it.
+    void desktopServices() {
+        QtDialogs d;
+        QTemporaryDir dir;
+        QStringList seen;
+        const auto answer = [&](Qt::Key key) { // in the next box, once it is open
+            QTimer::singleShot(0, [&seen, &dir, key] {
+                QWidget* box = QApplication::activeModalWidget();
+                seen << box->windowTitle();
+                if (auto* m = qobject_cast<QMessageBox*>(box))
+                    seen << m->text() + QString(" %1 %2").arg(m->icon()).arg(m->buttons().size());
+                if (auto* f = qobject_cast<QFileDialog*>(box)) {
+                    auto* name = f->findChild<QLineEdit*>("fileNameEdit");
+                    seen << name->text() + (f->directory() == QDir(dir.path()) ? " there" : "");
+                    name->setText(dir.filePath("k"));
+                }
+                QTest::keyClick(box, key);
+            });
+        };
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            answer(key), seen << QString::number(d.messageBox("?", MB_YESNO | MB_QUESTION, "Q"));
+            answer(key), seen << QString::number(d.messageBox("!", MB_EXCLAMATION, "E"));
+            answer(key), seen << d.inputBox("k\r\nnow", "I", "3.0");
+            answer(key), seen << d.saveFileName("S", "x.png");
+        }
+        QCOMPARE(seen.join('|'), "Q|? 4 2|6|E|! 2 1|1|I|3.0|S|x.png|" + dir.filePath("k.png") +
+                                     "|Q|? 4 2|7|E|! 2 1|1|I||S|x.png there|");
+        QtClock clock;
+        bool handled = false;
+        QTimer::singleShot(0, this, [&] { handled = true; });
+        const double before = clock.monotonic();
+        clock.waitForEvents(0);
+        QVERIFY(handled);
+        clock.waitForEvents(0.05); // nothing comes
+        clock.sleep(0.05);
+        QCOMPARE_GE(clock.monotonic() - before, 0.09); // timers may fire a little early
     }
 
     // On a desktop the store records the first installed tool of its list as the path, with

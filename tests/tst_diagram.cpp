@@ -8,6 +8,7 @@
 #include "tests/support/program.h"
 
 #include <QClipboard>
+#include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -71,8 +72,7 @@ class TestDiagram : public QObject {
             p.scripted.dialogs.type(*name ? dir.filePath(name) : QString());
         p.choose(Log, "pb_graph", "Shift+F10", Qt::Key_B);
         PictureBox* d = p.area(Dia, "pb_diagram");
-        QCOMPARE(p.window(Dia)->windowIcon().pixmap(16).toImage(),
-                 p.window(Log)->windowIcon().pixmap(16).toImage()); // the cobweb
+        QTRY_COMPARE_NE(seen(d, 3.999, 0.5), Qt::white); // drawn to its right edge
         QImage values;
         const int yields = p.run(Log, "cmd_start", [&](int n) {
             if (n == 5) p.confirm(Log, "cmd_finish");
@@ -96,6 +96,10 @@ class TestDiagram : public QObject {
         // The marker at k = 3 is blue where the run's values lie: 0.5, 0.75, 0.5625, ...
         QCOMPARE((QList<QColor>{seen(d, 3.0, 0.5), seen(d, 3.0, 0.75), seen(d, 3.0, 0.2)}),
                  (QList<QColor>{Qt::blue, Qt::blue, Qt::red}));
+        // ...and on the screen itself, where they came as the run went on.
+        const QImage screen = d->screen()->grabWindow(d->window()->winId()).toImage();
+        const QPoint mark = d->mapTo(d->window(), d->contentsRect().topLeft() + d->pixelOf(3, 0.5));
+        if (screen.devicePixelRatio() == 1) QCOMPARE(screen.pixelColor(mark), Qt::blue);
         // It moves to another k without those values, and goes where k is out of the view.
         p.enter(Log, "cmd_k", {"3.5"});
         QCOMPARE((QList<QColor>{seen(d, 3.0, 0.2), seen(d, 3.5, 0.75)}),
@@ -122,8 +126,11 @@ class TestDiagram : public QObject {
             return 9.0;
         };
         QTRY_VERIFY(qAbs(curveAt(3.2) + 0.916) < 0.06); // within two pixels
-        // Drawn to its right edge, the window looks as last reviewed.
+        // Drawn to its right edge again, and minimised and restored, the window looks as
+        // last reviewed.
         QTRY_COMPARE_NE(seen(d, 3.999, 0.5), Qt::white);
+        p.window(Dia)->subWindow()->showMinimized();
+        p.window(Dia)->subWindow()->showNormal();
         QCOMPARE(differs(Dia, p.window(Dia)->grab().toImage()), QStringList());
         p.window(Dia)->close();
         QVERIFY(!p.window(Dia));

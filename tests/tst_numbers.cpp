@@ -71,6 +71,10 @@ class TstNumbers : public QObject {
         row("general: small exponent", generalForm(1.5e-7, D), "1.5E-07");
         row("general: integer", generalForm(-32768, I), "-32768");
         row("general: nan", generalForm(qQNaN(), D), "NaN");
+        row("general: zeros after the digits", generalForm(1500, S), "1500");
+        // Where zeros are wide, the exponent form fits first.
+        const auto narrow = [](const QString& t) { return !t.contains("0.000") && t.size() <= 10; };
+        row("fitted: other form", generalForm(0.00012345678, D, narrow), "1.2346E-04");
         row("signed: blank for plus", signedForm(0.5, D), " 0.5");
         row("signed: zero as a single", signedForm(-1e-50, S), " 0");
 
