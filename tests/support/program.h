@@ -68,10 +68,12 @@ struct TestProgram {
     zr::PictureBox* area(const QString& w, const QString& name) const {
         return control<zr::PictureBox>(w, name);
     }
-    // A label's text or a button's caption.
+    // A label's text or a button's caption, and the name a screen reader gives if another.
     QString text(const QString& w, const QString& name) const {
-        const auto* label = control<QLabel>(w, name);
-        return label ? label->text() : control(w, name)->text();
+        if (const auto* label = control<QLabel>(w, name)) return label->text();
+        const QAbstractButton* b = control(w, name);
+        const QString said = b->accessibleName();
+        return b->text() + (said == QString(b->text()).remove('&') ? "" : " named " + said);
     }
     void click(const QString& w, const QString& button) { control(w, button)->click(); }
     void trigger(const QString& w, const QString& item) { control<QAction>(w, item)->trigger(); }
