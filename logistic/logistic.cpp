@@ -32,7 +32,6 @@ logistic::logistic(Runtime& rt)
                     QStringLiteral("0.0")) {
     setCaption(QStringLiteral("Logistic Mapping: y = kx(1 - x)"));
     setWindowIcon(artwork::cobwebIcon());
-    resize(px(10905), px(7620));
     buildControls();
     buildScrollBars();
     buildLabels();

@@ -15,7 +15,6 @@ intro::intro(Runtime& rt) : Form(rt, Name, Kind::Child) {
     setCaption(QString());
     setBackColor(SysDesktop);
     setWindowIcon(artwork::cobwebIcon());
-    resize(px(10875), px(7200));
 
     lbl_welcome =
         new Label(this, QStringLiteral("lbl_welcome"),
