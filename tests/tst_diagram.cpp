@@ -100,9 +100,10 @@ class TestDiagram : public QObject {
         const QImage screen = d->screen()->grabWindow(d->window()->winId()).toImage();
         const QPoint mark = d->mapTo(d->window(), d->contentsRect().topLeft() + d->pixelOf(3, 0.5));
         if (screen.devicePixelRatio() == 1) QCOMPARE(screen.pixelColor(mark), Qt::blue);
-        // It moves to another k without those values, and goes where k is out of the view.
-        p.enter(Log, "cmd_k", {"3.5"});
-        QCOMPARE((QList<QColor>{seen(d, 3.0, 0.2), seen(d, 3.5, 0.75)}),
+        // It moves to another k without those values, to the left edge at the view's least k,
+        // and goes where k is out of the view.
+        p.enter(Log, "cmd_k", {"2.5"});
+        QCOMPARE((QList<QColor>{seen(d, 3.0, 0.2), seen(d, 2.5, 0.75)}),
                  (QList<QColor>{Qt::white, Qt::red}));
         p.enter(Log, "cmd_k", {"5"});
         QCOMPARE_NE(seen(d, 3.999, 0.2), Qt::red);

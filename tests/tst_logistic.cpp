@@ -80,8 +80,6 @@ class TestLogistic : public QObject {
         p.click(L, "cmd_clear");
         QCOMPARE(p.caption(), Plain);
         QVERIFY(p.blank());
-        p.trigger(L, "hlp_About");
-        QVERIFY(p.window("frmAbout")->isShown());
     }
 
     // A run: the first steps' lines in their colours and their values in single precision,
