@@ -14,12 +14,14 @@
 using namespace zr;
 
 namespace {
-// The layout in twips: the diagram, the exponent's strip under it, tick labels left of both
-// and under the strip, the axis names right of them and under the k ticks.
-constexpr double AreaLeft = 720, AreaWidth = 8160, Inner = 30;
-constexpr double DiagramTop = 120, DiagramHeight = 5010;
-constexpr double StripTop = 5430, StripHeight = 1560;
-constexpr double KTicksTop = 7050, TitleLeft = 8940;
+// The layout in twips: the diagram and the exponent's strip under it, with their ticks.
+constexpr double AreaLeft = 720, AreaWidth = 8160, Inner = 30, TickLength = 60;
+constexpr double DiagramTop = 120, DiagramHeight = 5010, StripTop = 5430, StripHeight = 1560;
+// Labels, placed by the middle of their height: tick values left of both areas and under the
+// strip, the axis names right of the areas and under the k ticks.
+constexpr double LabelHeight = 240, KTicksMiddle = 7170, KTitleMiddle = 7410;
+constexpr double ValuesLeft = 60, ValuesWidth = 600, KTicksWidth = 900;
+constexpr double TitleLeft = 8940, TitleWidth = 300, KTitleWidth = 900;
 constexpr int Quarters = 4;
 // The exponent's range on its strip, top to bottom, and its labelled ticks.
 constexpr double LambdaTop = 1.0, LambdaBottom = -1.5;
@@ -65,7 +67,7 @@ Diagram::Diagram(Runtime& rt) : Form(rt, Name, Kind::Child) {
     setWindowIcon(artwork::cobwebIcon());
     resize(sizeHint());
 
-    pb_diagram = new DiagramArea(this, AreaLeft, DiagramTop, AreaWidth, DiagramHeight);
+    pb_diagram = new DiagramArea(this, {AreaLeft, DiagramTop, AreaWidth, DiagramHeight});
     // Backspace works as soon as the window comes to the front.
     setFocusProxy(pb_diagram);
     auto* menu = new PictureMenu(this, pb_diagram);
@@ -73,7 +75,7 @@ Diagram::Diagram(Runtime& rt) : Form(rt, Name, Kind::Child) {
                   [this] { setView(bifurcation::View()); });
     pb_lyapunov =
         new PictureBox(this, QStringLiteral("pb_lyapunov"), QStringLiteral("Lyapunov exponent"),
-                       AreaLeft, StripTop, AreaWidth, StripHeight);
+                       {AreaLeft, StripTop, AreaWidth, StripHeight});
     pb_lyapunov->setAutoRedraw(true);
     pb_lyapunov->setBackColor(White);
     buildAxes();
@@ -89,30 +91,32 @@ Diagram::Diagram(Runtime& rt) : Form(rt, Name, Kind::Child) {
 }
 
 void Diagram::buildAxes() {
-    const auto label = [this](const QString& name, double left, double centre, double width,
-                              Qt::Alignment align) {
-        auto* l = new Label(this, name, QString(), left, centre - 120, width, 240);
+    const auto label = [this](const QString& name, Qt::Alignment align, double left, double middle,
+                              double width) {
+        auto* l =
+            new Label(this, name, QString(), {left, middle - LabelHeight / 2, width, LabelHeight});
         l->setAlignment(align | Qt::AlignVCenter);
         return l;
     };
     for (int i = 0; i <= Quarters; ++i) {
-        kTicks << label(QStringLiteral("lbl_ktick%1").arg(i), across(1.0 * i / Quarters) - 450,
-                        KTicksTop + 120, 900, Qt::AlignHCenter);
-        xTicks << label(QStringLiteral("lbl_xtick%1").arg(i), 60,
-                        down(DiagramTop, DiagramHeight, 1.0 * i / Quarters), 600, Qt::AlignRight);
+        const double fraction = 1.0 * i / Quarters;
+        kTicks << label(QStringLiteral("lbl_ktick%1").arg(i), Qt::AlignHCenter,
+                        across(fraction) - KTicksWidth / 2, KTicksMiddle, KTicksWidth);
+        xTicks << label(QStringLiteral("lbl_xtick%1").arg(i), Qt::AlignRight, ValuesLeft,
+                        down(DiagramTop, DiagramHeight, fraction), ValuesWidth);
     }
     for (double v : LambdaTicks) {
         const double fraction = (LambdaTop - v) / (LambdaTop - LambdaBottom);
-        lambdaTicks << label(QStringLiteral("lbl_ltick%1").arg(lambdaTicks.size()), 60,
-                             down(StripTop, StripHeight, fraction), 600, Qt::AlignRight);
+        lambdaTicks << label(QStringLiteral("lbl_ltick%1").arg(lambdaTicks.size()), Qt::AlignRight,
+                             ValuesLeft, down(StripTop, StripHeight, fraction), ValuesWidth);
         lambdaTicks.last()->setCaption(QString::number(v));
     }
-    titles << label(QStringLiteral("lbl_xtitle"), TitleLeft, DiagramTop + DiagramHeight / 2, 300,
-                    Qt::AlignLeft)
-           << label(QStringLiteral("lbl_ltitle"), TitleLeft, StripTop + StripHeight / 2, 300,
-                    Qt::AlignLeft)
-           << label(QStringLiteral("lbl_ktitle"), across(0.5) - 450, KTicksTop + 360, 900,
-                    Qt::AlignHCenter);
+    titles << label(QStringLiteral("lbl_xtitle"), Qt::AlignLeft, TitleLeft,
+                    DiagramTop + DiagramHeight / 2, TitleWidth)
+           << label(QStringLiteral("lbl_ltitle"), Qt::AlignLeft, TitleLeft,
+                    StripTop + StripHeight / 2, TitleWidth)
+           << label(QStringLiteral("lbl_ktitle"), Qt::AlignHCenter, across(0.5) - KTitleWidth / 2,
+                    KTitleMiddle, KTitleWidth);
     titles[0]->setCaption(QStringLiteral("x"));
     titles[1]->setCaption(QStringLiteral("λ"));
     titles[2]->setCaption(QStringLiteral("k"));
@@ -174,13 +178,13 @@ void Diagram::paintEvent(QPaintEvent* event) {
     };
     for (int i = 0; i <= Quarters; ++i) {
         const double k = across(1.0 * i / Quarters);
-        tick(k, StripTop + StripHeight, k, StripTop + StripHeight + 60);
-        tick(k, DiagramTop + DiagramHeight, k, DiagramTop + DiagramHeight + 60);
+        tick(k, StripTop + StripHeight, k, StripTop + StripHeight + TickLength);
+        tick(k, DiagramTop + DiagramHeight, k, DiagramTop + DiagramHeight + TickLength);
         const double x = down(DiagramTop, DiagramHeight, 1.0 * i / Quarters);
-        tick(AreaLeft - 60, x, AreaLeft, x);
+        tick(AreaLeft - TickLength, x, AreaLeft, x);
     }
     for (double v : LambdaTicks) {
         const double y = down(StripTop, StripHeight, (LambdaTop - v) / (LambdaTop - LambdaBottom));
-        tick(AreaLeft - 60, y, AreaLeft, y);
+        tick(AreaLeft - TickLength, y, AreaLeft, y);
     }
 }

@@ -25,9 +25,8 @@ QRgb shade(quint32 count, int plotted, QRgb back) {
 }
 } // namespace
 
-DiagramArea::DiagramArea(QWidget* parent, double left, double top, double width, double height)
-    : PictureBox(parent, QStringLiteral("pb_diagram"), QStringLiteral("Bifurcation diagram"), left,
-                 top, width, height),
+DiagramArea::DiagramArea(QWidget* parent, const QRectF& tw)
+    : PictureBox(parent, QStringLiteral("pb_diagram"), QStringLiteral("Bifurcation diagram"), tw),
       band_(new QRubberBand(QRubberBand::Rectangle, this)) {
     setAutoRedraw(true);
     setBackColor(White);

@@ -17,7 +17,7 @@ class QRubberBand;
 class DiagramArea : public zr::PictureBox {
     Q_OBJECT
   public:
-    DiagramArea(QWidget* parent, double left, double top, double width, double height);
+    DiagramArea(QWidget* parent, const QRectF& tw);
 
     // Shows `view`, empty until its columns come: k across, x upwards.
     void setView(const bifurcation::View& view);

@@ -9,8 +9,8 @@
 #include <cmath>
 
 ValuesScreen::ValuesScreen(QWidget* parent, const QString& name, const QString& accessibleName,
-                           double left, double top, double width, double height)
-    : PictureBox(parent, name, accessibleName, left, top, width, height) {}
+                           const QRectF& tw)
+    : PictureBox(parent, name, accessibleName, tw) {}
 
 QPoint ValuesScreen::topLeftOf(const Text& t) const {
     const QPointF at = toPixel(t.x, t.y);

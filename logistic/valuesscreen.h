@@ -24,8 +24,8 @@ class ValuesScreen : public zr::PictureBox {
         zr::Colour colour;
     };
 
-    ValuesScreen(QWidget* parent, const QString& name, const QString& accessibleName, double left,
-                 double top, double width, double height);
+    ValuesScreen(QWidget* parent, const QString& name, const QString& accessibleName,
+                 const QRectF& tw);
 
     // Writes at the text cursor and moves it on as the picture area does. Text written
     // while the screen is hidden lands nowhere: shown again, the screen stays in its back

@@ -34,18 +34,16 @@ bool ClickFilter::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void place(QWidget* control, const QString& name, const QString& accessibleName, double left,
-           double top, double width, double height) {
+void place(QWidget* control, const QString& name, const QString& accessibleName, const QRectF& tw) {
     control->setObjectName(name);
     control->setAccessibleName(accessibleName);
-    control->setGeometry(twRect(left, top, width, height));
+    control->setGeometry(twRect(tw));
 }
 
-
 CommandButton::CommandButton(QWidget* parent, const QString& name, const QString& caption,
-                             double left, double top, double width, double height)
+                             const QRectF& tw)
     : QPushButton(parent) {
-    place(this, name, withoutAccessKey(caption), left, top, width, height);
+    place(this, name, withoutAccessKey(caption), tw);
     setCaption(caption);
 }
 
@@ -69,10 +67,9 @@ void CommandButton::setPicture(const QImage& picture) {
     setIconSize(picture.size());
 }
 
-Label::Label(QWidget* parent, const QString& name, const QString& caption, double left, double top,
-             double width, double height)
+Label::Label(QWidget* parent, const QString& name, const QString& caption, const QRectF& tw)
     : QLabel(parent) {
-    place(this, name, caption, left, top, width, height);
+    place(this, name, caption, tw);
     connect(new ClickFilter(this), &ClickFilter::clicked, this, &Label::clicked);
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
@@ -120,9 +117,9 @@ void Label::fitToText() {
 }
 
 HScrollBar::HScrollBar(QWidget* parent, const QString& name, const QString& accessibleName,
-                       double left, double top, double width, double height)
+                       const QRectF& tw)
     : QScrollBar(Qt::Horizontal, parent) {
-    place(this, name, accessibleName, left, top, width, height);
+    place(this, name, accessibleName, tw);
     // The value changes when the thumb is let go, not at every step of a drag.
     setTracking(false);
 }
@@ -133,10 +130,9 @@ void HScrollBar::setRange(int min, int max, int smallChange, int largeChange) {
     setPageStep(largeChange);
 }
 
-Panel::Panel(QWidget* parent, const QString& name, const QString& accessibleName, double left,
-             double top, double width, double height)
+Panel::Panel(QWidget* parent, const QString& name, const QString& accessibleName, const QRectF& tw)
     : QFrame(parent) {
-    place(this, name, accessibleName, left, top, width, height);
+    place(this, name, accessibleName, tw);
     // A frame has no click of its own.
     connect(new ClickFilter(this), &ClickFilter::clicked, this, &Panel::clicked);
     setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -161,10 +157,8 @@ void ImageBox::paintEvent(QPaintEvent*) {
     p.drawImage(rect(), picture_);
 }
 
-Shape::Shape(QWidget* parent, const QString& name, double left, double top, double width,
-             double height)
-    : QWidget(parent) {
-    place(this, name, QString(), left, top, width, height);
+Shape::Shape(QWidget* parent, const QString& name, const QRectF& tw) : QWidget(parent) {
+    place(this, name, QString(), tw);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -197,7 +191,7 @@ LineShape::LineShape(QWidget* parent, const QString& name, double x1, double y1,
     const QPointF b(x2 / TwipsPerPixel, y2 / TwipsPerPixel);
     const QRect box =
         QRectF(a, b).normalized().toAlignedRect().adjusted(-widthPx, -widthPx, widthPx, widthPx);
-    place(this, name, QString(), 0, 0, 0, 0);
+    setObjectName(name);
     setGeometry(box);
     line_ = QLineF(a - box.topLeft(), b - box.topLeft());
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -32,15 +32,13 @@ class ClickFilter : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-// Names a control and places it in its container, in twips.
-void place(QWidget* control, const QString& name, const QString& accessibleName, double left,
-           double top, double width, double height);
+// Names a control and places it in its container at `tw`, in twips.
+void place(QWidget* control, const QString& name, const QString& accessibleName, const QRectF& tw);
 
 class CommandButton : public QPushButton {
     Q_OBJECT
   public:
-    CommandButton(QWidget* parent, const QString& name, const QString& caption, double left,
-                  double top, double width, double height);
+    CommandButton(QWidget* parent, const QString& name, const QString& caption, const QRectF& tw);
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
     // The picture style: the button shows its back colour (and its picture, if any)
@@ -55,8 +53,7 @@ class CommandButton : public QPushButton {
 class Label : public QLabel {
     Q_OBJECT
   public:
-    Label(QWidget* parent, const QString& name, const QString& caption, double left, double top,
-          double width, double height);
+    Label(QWidget* parent, const QString& name, const QString& caption, const QRectF& tw);
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
     void setBackColor(Colour colour);
@@ -79,8 +76,8 @@ class Label : public QLabel {
 class HScrollBar : public QScrollBar {
     Q_OBJECT
   public:
-    HScrollBar(QWidget* parent, const QString& name, const QString& accessibleName, double left,
-               double top, double width, double height);
+    HScrollBar(QWidget* parent, const QString& name, const QString& accessibleName,
+               const QRectF& tw);
     void setRange(int min, int max, int smallChange, int largeChange);
 };
 
@@ -88,8 +85,7 @@ class HScrollBar : public QScrollBar {
 class Panel : public QFrame {
     Q_OBJECT
   public:
-    Panel(QWidget* parent, const QString& name, const QString& accessibleName, double left,
-          double top, double width, double height);
+    Panel(QWidget* parent, const QString& name, const QString& accessibleName, const QRectF& tw);
     void setBackColor(Colour colour);
 
   signals:
@@ -115,8 +111,7 @@ class ImageBox : public Panel {
 class Shape : public QWidget {
     Q_OBJECT
   public:
-    Shape(QWidget* parent, const QString& name, double left, double top, double width,
-          double height);
+    Shape(QWidget* parent, const QString& name, const QRectF& tw);
     void setFill(Colour colour);
     void setBorder(Colour colour, int widthPx);
 

@@ -47,18 +47,18 @@ constexpr double Hair = 1e-6;
 } // namespace
 
 PictureBox::PictureBox(QWidget* parent, const QString& name, const QString& accessibleName,
-                       double left, double top, double width, double height, bool border3d)
+                       const QRectF& tw, bool border3d)
     : QFrame(parent) {
     setObjectName(name);
     setAccessibleName(accessibleName);
-    setGeometry(twRect(left, top, width, height));
+    setGeometry(twRect(tw));
     const int borderPx = border3d ? px(BorderTw) : 0;
     if (border3d) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(borderPx);
     }
     const double borderTw = border3d ? BorderTw : 0.0;
-    innerTw_ = QSizeF(width - 2 * borderTw, height - 2 * borderTw);
+    innerTw_ = QSizeF(tw.width() - 2 * borderTw, tw.height() - 2 * borderTw);
     innerPx_ = QSize(std::max(1, QFrame::width() - 2 * borderPx),
                      std::max(1, QFrame::height() - 2 * borderPx));
     setScale(0, 0, innerTw_.width() / TwipsPerPixel, innerTw_.height() / TwipsPerPixel);

@@ -21,8 +21,8 @@ class PictureBox : public QFrame {
     enum DrawMode { XorPen = 7, CopyPen = 13 };
 
     // Position and size in twips; a 3-D border takes 30 twips (2 pixels) on each side.
-    PictureBox(QWidget* parent, const QString& name, const QString& accessibleName, double left,
-               double top, double width, double height, bool border3d = true);
+    PictureBox(QWidget* parent, const QString& name, const QString& accessibleName,
+               const QRectF& tw, bool border3d = true);
 
     void setAutoRedraw(bool on) { autoRedraw_ = on; }
     bool autoRedraw() const { return autoRedraw_; }

@@ -22,8 +22,9 @@ inline int px(double twips) {
 inline int twips(int pixels) {
     return static_cast<int>(std::lround(pixels * TwipsPerPixel));
 }
-inline QRect twRect(double left, double top, double width, double height) {
-    return QRect(px(left), px(top), px(width), px(height));
+// A place in a container given in twips: left, top, width and height.
+inline QRect twRect(const QRectF& tw) {
+    return QRect(px(tw.left()), px(tw.top()), px(tw.width()), px(tw.height()));
 }
 
 // Colours are 32-bit values &H00BBGGRR. &H800000nn names the desktop's system colour nn.

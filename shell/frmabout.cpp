@@ -34,16 +34,16 @@ frmAbout::frmAbout(Runtime& rt) : Form(rt, Name, Kind::TopLevel) {
     // A fixed dialog frame with only a close box; dialogs stay out of the task bar.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setGeometry(twRect(2340, 1935, 5730, 3555));
+    setGeometry(twRect({2340, 1935, 5730, 3555}));
     setFixedSize(size());
 
     // Tab order is creation order.
-    cmdOK = new CommandButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), 4200, 2625, 1260,
-                              345);
+    cmdOK = new CommandButton(this, QStringLiteral("cmdOK"), QStringLiteral("OK"),
+                              {4200, 2625, 1260, 345});
     cmdOK->setDefault(true);
 
     picIcon = new QLabel(this);
-    place(picIcon, QStringLiteral("picIcon"), QStringLiteral("Program icon"), 240, 240, 540, 540);
+    place(picIcon, QStringLiteral("picIcon"), QStringLiteral("Program icon"), {240, 240, 540, 540});
     picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picIcon->setLineWidth(2);
     picIcon->setAlignment(Qt::AlignCenter);
@@ -53,24 +53,24 @@ frmAbout::frmAbout(Runtime& rt) : Form(rt, Name, Kind::TopLevel) {
     picIcon->resize(icon.size() + QSize(2, 2) * picIcon->frameWidth());
 
     cmdSysInfo = new CommandButton(this, QStringLiteral("cmdSysInfo"),
-                                   QStringLiteral("&System Info..."), 4260, 3075, 1245, 345);
+                                   QStringLiteral("&System Info..."), {4260, 3075, 1245, 345});
 
     lblDescription = new Label(this, QStringLiteral("lblDescription"),
                                QStringLiteral("Allows investigations of the Logistic Mapping "
                                               "x-->kx(1-x) and Sierpinski's Sieve"),
-                               1050, 1125, 3885, 1170);
+                               {1050, 1125, 3885, 1170});
     lblDescription->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 9.75));
     lblDisclaimer =
         new Label(this, QStringLiteral("lblDisclaimer"),
                   QStringLiteral("Warning: ...The use of this application is the responsibility "
                                  "of the user and the author accepts no liability for any "
                                  "accidental errors"),
-                  255, 2625, 3870, 825);
+                  {255, 2625, 3870, 825});
     lblTitle = new Label(this, QStringLiteral("lblTitle"), QStringLiteral("Application Title"),
-                         1050, 240, 3885, 480);
+                         {1050, 240, 3885, 480});
     lblTitle->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 12, true));
-    lblVersion = new Label(this, QStringLiteral("lblVersion"), QStringLiteral("Version"), 1050, 765,
-                           3885, 225);
+    lblVersion = new Label(this, QStringLiteral("lblVersion"), QStringLiteral("Version"),
+                           {1050, 765, 3885, 225});
     for (Label* label : {lblDescription, lblDisclaimer, lblTitle})
         label->setForeColor(Black);
 

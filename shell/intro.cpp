@@ -18,7 +18,7 @@ intro::intro(Runtime& rt) : Form(rt, Name, Kind::Child) {
 
     lbl_welcome =
         new Label(this, QStringLiteral("lbl_welcome"),
-                  QStringLiteral("Welcome to the ZELTA program suite "), 615, 330, 9585, 780);
+                  QStringLiteral("Welcome to the ZELTA program suite "), {615, 330, 9585, 780});
     lbl_welcome->setBackColor(Cyan);
     lbl_welcome->setForeColor(Red);
     lbl_welcome->setFont(layoutFont(QStringLiteral("Arial"), 24, true));
@@ -35,8 +35,8 @@ intro::intro(Runtime& rt) : Form(rt, Name, Kind::Child) {
     cmd_sierp->setObjectName(QStringLiteral("cmd_sierp"));
     lbl_sierp->setObjectName(QStringLiteral("lbl_sierp"));
 
-    cmd_exit = new CommandButton(this, QStringLiteral("cmd_exit"), QStringLiteral("FINISH"), 615,
-                                 6480, 9615, 525);
+    cmd_exit = new CommandButton(this, QStringLiteral("cmd_exit"), QStringLiteral("FINISH"),
+                                 {615, 6480, 9615, 525});
     cmd_exit->setGraphical(Red);
     cmd_exit->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 12, true));
 }
@@ -46,17 +46,17 @@ void intro::buildPanel(Panel*& panel, Label*& label, CommandButton*& button, con
                        double left, const QString& text, Colour textColour, const QImage& picture,
                        const QString& buttonName) {
     panel = new Panel(this, QStringLiteral("Picture") + suffix,
-                      buttonName + QStringLiteral(" panel"), left, 1860, 4455, 4425);
+                      buttonName + QStringLiteral(" panel"), {left, 1860, 4455, 4425});
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setLineWidth(2);
     panel->setBackColor(PaleYellow);
     // Controls inside a picture area are placed from its inner edge, inside the border.
-    label = new Label(panel, QString(), text, 555 + 30, 345 + 30, 3270, 2790);
+    label = new Label(panel, QString(), text, {555 + 30, 345 + 30, 3270, 2790});
     label->setBackColor(PaleYellow);
     label->setForeColor(textColour);
     label->setFont(layoutFont(QStringLiteral("Arial"), 24, true));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    button = new CommandButton(panel, QString(), QString(), 210 + 30, 3255 + 30, 4005, 825);
+    button = new CommandButton(panel, QString(), QString(), {210 + 30, 3255 + 30, 4005, 825});
     button->setPicture(picture);
     button->setAccessibleName(buttonName);
 }

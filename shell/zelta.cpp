@@ -9,7 +9,7 @@
 
 Zelta::Zelta(zr::Runtime& rt) : zr::MdiForm(rt, Name) {
     setCaption(QStringLiteral("Zelta"));
-    setGeometry(zr::twRect(165, 450, 11880, 7590));
+    setGeometry(zr::twRect({165, 450, 11880, 7590}));
 }
 
 void Zelta::MDIForm_Load() {

@@ -37,14 +37,14 @@ void wrapFace(CommandButton* b) {
 CommandButton* button(QWidget* parent, const char* name, const QString& caption, double left,
                       double top, double width, double height) {
     auto* b =
-        new CommandButton(parent, QString::fromLatin1(name), caption, left, top, width, height);
+        new CommandButton(parent, QString::fromLatin1(name), caption, {left, top, width, height});
     wrapFace(b);
     return b;
 }
 
 Label* explanation(QWidget* parent, const char* name, const QString& caption, double left,
                    double top, double width, double height) {
-    auto* l = new Label(parent, QString::fromLatin1(name), caption, left, top, width, height);
+    auto* l = new Label(parent, QString::fromLatin1(name), caption, {left, top, width, height});
     l->setBackColor(PaleCyan);
     return l;
 }
@@ -66,7 +66,7 @@ Sierpinski::Sierpinski(Runtime& rt)
 
 void Sierpinski::buildControls() {
     hsb_speed = new HScrollBar(this, QStringLiteral("hsb_speed"), QStringLiteral("Pause interval"),
-                               360, 6360, 1095, 255);
+                               {360, 6360, 1095, 255});
     hsb_speed->setRange(0, 1000, 10, 100);
     hsb_speed->setValue(1000);
     hsb_speed->setFocusPolicy(Qt::StrongFocus);
@@ -86,11 +86,11 @@ void Sierpinski::buildControls() {
 
     // An unused area from the design; it lies behind the drawing area's top edge.
     CommonDialog1 = new PictureBox(this, QStringLiteral("CommonDialog1"),
-                                   QStringLiteral("Dialog area"), 3480, 0, 1200, 480);
+                                   QStringLiteral("Dialog area"), {3480, 0, 1200, 480});
     CommonDialog1->setFocusPolicy(Qt::TabFocus);
 
     pb_screen = new PictureBox(this, QStringLiteral("pb_screen"), QStringLiteral("Drawing area"),
-                               2040, 240, 6800, 6800);
+                               {2040, 240, 6800, 6800});
     // One unit a pixel, y upwards, the polygon's centre in the middle of the area.
     pb_screen->setScale(-225, 225, 6740 / TwipsPerPixel, -6740 / TwipsPerPixel);
     pb_screen->setAutoRedraw(true);
@@ -107,10 +107,10 @@ void Sierpinski::buildControls() {
 
 void Sierpinski::buildExplanation() {
     // The frames go first so that the labels they hold lie in front of them.
-    Shape2 = new Shape(this, QStringLiteral("Shape2"), 9120, 240, 1575, 4815);
+    Shape2 = new Shape(this, QStringLiteral("Shape2"), {9120, 240, 1575, 4815});
     Shape2->setFill(PaleCyan);
     Shape2->setAccessibleName(QStringLiteral("Explanation panel"));
-    Shape1 = new Shape(this, QStringLiteral("Shape1"), 9120, 5160, 1575, 1815);
+    Shape1 = new Shape(this, QStringLiteral("Shape1"), {9120, 5160, 1575, 1815});
     Shape1->setAccessibleName(QStringLiteral("Counter frame"));
 
     lbl_para4 = explanation(this, "lbl_para4",
@@ -133,27 +133,28 @@ void Sierpinski::buildExplanation() {
     lbl_para1->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
 
     lbl_iters =
-        new Label(this, QStringLiteral("lbl_iters"), QStringLiteral("0"), 9240, 6360, 1335, 375);
+        new Label(this, QStringLiteral("lbl_iters"), QStringLiteral("0"), {9240, 6360, 1335, 375});
     lbl_iters->setAlignment(Qt::AlignRight | Qt::AlignTop);
     lbl_iters->setForeColor(Blue);
     lbl_iters->setBackColor(SysHighlightText);
     lbl_iters->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 13.5, true));
 
-    lbl_title = new Label(this, QStringLiteral("lbl_title"),
-                          QStringLiteral(" Number of iterations   so far:"), 9240, 5400, 1335, 975);
+    lbl_title =
+        new Label(this, QStringLiteral("lbl_title"),
+                  QStringLiteral(" Number of iterations   so far:"), {9240, 5400, 1335, 975});
     lbl_title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lbl_title->setForeColor(Blue);
     lbl_title->setBackColor(SysActiveTitle);
     lbl_title->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 12));
 
     const QString marks = QStringLiteral("    0             1");
-    lbl_int = new Label(this, QStringLiteral("lbl_int"), marks, 360, 6720, 1095, 255);
+    lbl_int = new Label(this, QStringLiteral("lbl_int"), marks, {360, 6720, 1095, 255});
     // The scale's two marks must stay on one line, under the ends of the speed bar.
     lbl_int->setWordWrap(false);
     lbl_int->setBackColor(SysTooltipBackground);
 
     lbl_pause = new Label(this, QStringLiteral("lbl_pause"), QStringLiteral("Pause Inteval (sec)"),
-                          360, 5760, 1095, 495);
+                          {360, 5760, 1095, 495});
     lbl_pause->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lbl_pause->setBackColor(SysTooltipBackground);
 
