@@ -152,7 +152,7 @@ void Diagram::showColumns(int first, const QVector<bifurcation::Column>& columns
     // through 0.5 exactly) the curve has a gap.
     for (int i = 0; i < columns.size(); ++i) {
         const bifurcation::Column& c = columns[i];
-        if (first + i == 0) {
+        if (first == 0 && i == 0) {
             pb_lyapunov->setCurrentX(c.k);
             pb_lyapunov->setCurrentY(c.lyapunov);
         }

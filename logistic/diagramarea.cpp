@@ -72,14 +72,12 @@ void DiagramArea::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.translate(contentsRect().topLeft());
     p.setClipRect(QRect(QPoint(0, 0), innerSize()));
-    // k = kMax lies on the right edge: its column is the last one.
-    const int column = std::min(pixelOf(markerK_, view_.xMin).x(), innerSize().width() - 1);
+    // The view's far edges, kMax and xMin, lie in its last column and row.
+    const int column = pixelOf(markerK_, view_.xMin).x();
     p.fillRect(QRect(column, 0, 1, innerSize().height()), toQColor(Red));
     for (double x : marks_) {
-        const int row = pixelOf(markerK_, x).y();
         if (x >= view_.xMin && x <= view_.xMax)
-            p.fillRect(QRect(column - 4, std::min(row, innerSize().height() - 1) - 1, 9, 3),
-                       toQColor(Blue));
+            p.fillRect(QRect(column - 4, pixelOf(markerK_, x).y() - 1, 9, 3), toQColor(Blue));
     }
 }
 

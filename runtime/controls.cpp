@@ -6,15 +6,16 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
 
 namespace zr {
 
 namespace {
+// A caption as read out: "&&" stands for "&", and "&" before another character marks
+// its access key.
 QString withoutAccessKey(QString caption) {
-    caption.replace(QLatin1String("&&"), QLatin1String("\x01"));
-    caption.remove(QLatin1Char('&'));
-    caption.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    return caption;
+    static const QRegularExpression marked(QStringLiteral("&(.)"));
+    return caption.replace(marked, QStringLiteral("\\1"));
 }
 
 } // namespace
@@ -109,7 +110,7 @@ void Label::fitToText() {
     const QSize size = QFontMetrics(font()).size(0, text()) + QSize(2, 0);
     QRect g = geometry();
     if (alignment() & Qt::AlignRight)
-        g.setLeft(g.right() + 1 - size.width());
+        g.setLeft(g.left() + g.width() - size.width());
     else
         g.setWidth(size.width());
     g.setHeight(size.height());
@@ -152,8 +153,7 @@ void ImageBox::setPicture(const QImage& picture) {
 
 void ImageBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    // Nearest-neighbour stretching keeps the icon's crisp pixels.
-    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // A painter stretches by nearest neighbour unless told otherwise: the icon's pixels stay crisp.
     p.drawImage(rect(), picture_);
 }
 

@@ -105,7 +105,7 @@ void PictureBox::setBackColor(Colour colour) {
 }
 
 void PictureBox::setupPainter(QPainter& p) const {
-    p.setRenderHint(QPainter::Antialiasing, false);
+    // A painter starts without antialiasing, which keeps lines and points on whole pixels.
     if (drawMode_ == XorPen) p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
 }
 
@@ -174,11 +174,15 @@ void PictureBox::advanceCursor(int widthPx, bool endLine) {
     }
 }
 
+bool PictureBox::writable(const QPointF& at) {
+    return finite(at) && QRectF(-1e6, -1e6, 2e6, 2e6).contains(at);
+}
+
 void PictureBox::print(const QString& text, bool endLine) {
     const QPointF at = toPixel(curX_, curY_);
     const QFontMetrics fm(font());
     const int width = fm.horizontalAdvance(text);
-    if (finite(at) && std::abs(at.x()) < 1e6 && std::abs(at.y()) < 1e6) {
+    if (writable(at)) {
         QPainter p(&image_);
         setupPainter(p);
         p.setFont(font());

@@ -84,6 +84,9 @@ class PictureBox : public QFrame {
     void paintEvent(QPaintEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
+    // Whether text can be drawn at `at` (logical pixels): a finite point within a million
+    // pixels of the area, as far as the painter's whole-number coordinates reach safely.
+    static bool writable(const QPointF& at);
     // Moves the text cursor past a text `widthPx` logical pixels wide, or to the start of
     // the next line.
     void advanceCursor(int widthPx, bool endLine);

@@ -15,7 +15,6 @@
 #include <QTime>
 #include <QTimer>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <thread>
@@ -127,9 +126,9 @@ bool QtLauncher::fileExists(const QString& path) {
 }
 
 void QtEnder::endProgram() {
-    // Nothing is kept between runs, so nothing needs saving: the program ends here,
-    // with no further event handled by any window.
-    std::fflush(nullptr);
+    // Nothing is kept between runs, so nothing needs saving, and nothing is written to the
+    // standard output while the windows are up: the program ends here, with no further event
+    // handled by any window.
     std::_Exit(0);
 }
 

@@ -19,13 +19,9 @@ const QByteArray ToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
 const QByteArray Odd = "C:\\Info Tool\\info.exe\" & del \"x", Full(1024, 'a');
 } // namespace
 
-class TestAbout : public QObject {
+class TestAbout : public WindowTest {
     Q_OBJECT
   private slots:
-    void cleanup() {
-        QVERIFY2(leftoverWindows().isEmpty(), qPrintable(leftoverWindows().join(", ")));
-    }
-
     // About again while the box is open brings the same box to the front; OK, Enter, Esc and
     // the close box close it, and the next About loads it afresh. Open when the frame is
     // closed, it keeps the program going until it is closed too.

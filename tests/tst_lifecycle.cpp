@@ -47,13 +47,9 @@ const char* const WaysOut[][3] = {
 };
 } // namespace
 
-class TestLifecycle : public QObject {
+class TestLifecycle : public WindowTest {
     Q_OBJECT
   private slots:
-    void cleanup() {
-        QVERIFY2(leftoverWindows().isEmpty(), qPrintable(leftoverWindows().join(", ")));
-    }
-
     void wayOut_data() {
         QTest::addColumn<bool>("sieve");
         QTest::addColumn<QString>("way");

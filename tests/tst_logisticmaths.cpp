@@ -13,6 +13,7 @@
 #include <QThread>
 #include <QtTest>
 #include <cmath>
+#include <numeric>
 
 using namespace zr;
 using namespace logisticmap;
@@ -98,16 +99,20 @@ class TestLogisticMaths : public QObject {
         QCOMPARE(visited > 1000 ? 0 : visited, period);
         for (double x : cycle)
             QVERIFY(column.counts[int((1 - x) * 2000)] > 0);
+        // Every step after the transient one counted, once.
+        QCOMPARE(std::accumulate(column.counts.cbegin(), column.counts.cend(), 0),
+                 Sampling().plotted);
         QVERIFY(column.lyapunov > lambda[0]);
         QVERIFY(column.lyapunov < lambda[1]);
     }
 
     // The diagram zoomed to k from 3 to 3.6 and x from 0.42 to 0.52, 600 by 10 pixels, started
-    // over the whole view: only its columns come, in order.
+    // over the whole view, itself started over a larger one still computing: only its columns
+    // come, in order.
     void computerDeliversTheLatestView() {
         DiagramComputer computer;
         QSignalSpy chunks(&computer, &DiagramComputer::columnsReady);
-        computer.start(View(), 40, 20);
+        computer.start(View(), 4000, 2000), computer.start(View(), 40, 20);
         computer.findChild<QThread*>()->wait(); // its columns wait in the queue
         computer.start(View{3.0, 3.6, 0.42, 0.52}, 600, 10);
         QTRY_COMPARE(chunks.size(), 600 / DiagramComputer::ChunkColumns + 1);

@@ -9,13 +9,9 @@
 
 using namespace zr;
 
-class TestLongRuns : public QObject {
+class TestLongRuns : public WindowTest {
     Q_OBJECT
   private slots:
-    void cleanup() {
-        QVERIFY2(leftoverWindows().isEmpty(), qPrintable(leftoverWindows().join(", ")));
-    }
-
     // The counter past the signed and the unsigned limit.
     void pastSixteenBits() {
         TestProgram p;

@@ -59,13 +59,9 @@ QStringList faults(Form* form) {
 }
 } // namespace
 
-class TestShell : public QObject {
+class TestShell : public WindowTest {
     Q_OBJECT
   private slots:
-    void cleanup() {
-        QVERIFY2(leftoverWindows().isEmpty(), qPrintable(leftoverWindows().join(", ")));
-    }
-
     // However the splash goes, the chooser comes only when the four seconds are up.
     void splashThenChooser_data() {
         QTest::addColumn<QString>("how");

@@ -42,13 +42,9 @@ struct Sieve : QObject, TestProgram {
 };
 } // namespace
 
-class TestSieve : public QObject {
+class TestSieve : public WindowTest {
     Q_OBJECT
   private slots:
-    void cleanup() {
-        QVERIFY2(leftoverWindows().isEmpty(), qPrintable(leftoverWindows().join(", ")));
-    }
-
     // One session: Pause and Finish before any run; a run at a ratio of a quarter from
     // (-100, 100), x first, through vertices 0, 1, 2, 0, the speed bar moved at its first
     // three yields, then paused, answered No at Finish and EXIT, continued and finished; a
@@ -76,8 +72,9 @@ class TestSieve : public QObject {
         s.run(W, "cmd_iter", [&](int n) {
             if (n < 5) seen << QString::number(s.scripted.clock.slept) << s.text(W, "lbl_pause");
             if (n < 4) s.control<HScrollBar>(W, "hsb_speed")->setValue(n * 250);
-            if (n == 4) seen << QString::number(s.inked()) + " pixels"
-                             << differs("Sierpinski-run", s.window(W)->grab().toImage());
+            if (n == 4)
+                seen << QString::number(s.inked()) + " pixels"
+                     << differs("Sierpinski-run", s.window(W)->grab().toImage());
             if (n == 4) s.click(W, "cmd_pause");
             if (n == 5) s.confirm(W, "cmd_finish", IDNO);
             if (n == 5) s.confirm(W, "cmd_exit", IDNO);

@@ -44,6 +44,16 @@ inline QStringList differs(const QString& name, const QImage& image) {
     return off ? QStringList{name + QString(": %1 pixels differ").arg(off)} : QStringList{};
 }
 
+// The base of every window test: after each test no top-level window may be left, once the
+// test's program is gone.
+class WindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup() {
+        QVERIFY2(leftoverWindows().isEmpty(), qPrintable(leftoverWindows().join(", ")));
+    }
+};
+
 struct TestProgram {
     zr::ScriptedServices scripted;
     std::unique_ptr<zr::Runtime> rt = std::make_unique<zr::Runtime>(scripted.services());
