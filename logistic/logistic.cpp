@@ -89,7 +89,6 @@ void logistic::buildScrollBars() {
     hsb_speed = new HScrollBar(this, QStringLiteral("hsb_speed"), QStringLiteral("Pause interval"),
                                {120, 6120, 1215, 255});
     hsb_speed->setRange(0, 5000, 100, 1000);
-    hsb_speed->setValue(1000);
     hsb_speed->setFocusPolicy(Qt::StrongFocus);
 
     Label27 = new Label(this, QStringLiteral("Label27"), QStringLiteral("    0               5"),

@@ -168,20 +168,14 @@ void Shape::setFill(Colour colour) {
     update();
 }
 
-void Shape::setBorder(Colour colour, int widthPx) {
-    border_ = colour;
-    borderWidth_ = widthPx;
-    update();
-}
-
 void Shape::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (filled_) p.fillRect(rect(), toQColor(fill_));
-    QPen pen(toQColor(border_), borderWidth_);
+    // A black outline one pixel wide, just inside the edge, with square corners.
+    QPen pen(Qt::black, 1);
     pen.setJoinStyle(Qt::MiterJoin);
     p.setPen(pen);
-    const qreal inset = borderWidth_ / 2.0;
-    p.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+    p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 LineShape::LineShape(QWidget* parent, const QString& name, double x1, double y1, double x2,

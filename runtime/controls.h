@@ -113,7 +113,6 @@ class Shape : public QWidget {
   public:
     Shape(QWidget* parent, const QString& name, const QRectF& tw);
     void setFill(Colour colour);
-    void setBorder(Colour colour, int widthPx);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -121,8 +120,6 @@ class Shape : public QWidget {
   private:
     bool filled_ = false;
     Colour fill_ = White;
-    Colour border_ = Black;
-    int borderWidth_ = 1;
 };
 
 // A straight line between two points of the container, in twips.

@@ -305,8 +305,9 @@ QString generalForm(double value, Precision precision) {
 QString generalForm(double value, Precision precision,
                     const std::function<bool(const QString&)>& fits) {
     const QString full = generalForm(value, precision);
-    // Zero, infinities and NaN have no digits to spare.
-    if (fits(full) || !full.back().isDigit() || full == QLatin1String("0")) return full;
+    // Zero, infinities and NaN have no digits to spare; any other number is tried with all of
+    // its digits first, which is `full` again.
+    if (!full.back().isDigit() || full == QLatin1String("0")) return full;
     const Digits all = shortestDigits(std::fabs(value), precision);
     QString text;
     for (auto keep = static_cast<long long>(all.digits.size()); keep >= 1; --keep) {

@@ -22,16 +22,12 @@ QImage blank() {
     return img;
 }
 
-void plot(QImage& img, int x, int y, QRgb c) {
-    if (x >= 0 && y >= 0 && x < Size && y < Size) img.setPixel(x, y, c);
-}
-
 // Bresenham line, both end points included.
 void line(QImage& img, int x0, int y0, int x1, int y1, QRgb c) {
     const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
     const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
     for (int err = dx + dy;;) {
-        plot(img, x0, y0, c);
+        img.setPixel(x0, y0, c);
         if (x0 == x1 && y0 == y1) return;
         const int e2 = 2 * err;
         if (e2 >= dy) {
@@ -48,7 +44,7 @@ void line(QImage& img, int x0, int y0, int x1, int y1, QRgb c) {
 void fillRect(QImage& img, int x0, int y0, int x1, int y1, QRgb c) {
     for (int y = y0; y <= y1; ++y)
         for (int x = x0; x <= x1; ++x)
-            plot(img, x, y, c);
+            img.setPixel(x, y, c);
 }
 
 // Unit square onto the icon, y upwards.

@@ -16,8 +16,7 @@ struct Sieve : QObject, TestProgram {
     PictureBox* pb;
     int flash = 0; // the most pixels the screen showed flashed about (-100, 100) at once
     Sieve() {
-        start();
-        click("intro", "cmd_sierp");
+        start(), click("intro", "cmd_sierp");
         (pb = area(W, "pb_screen"))->installEventFilter(this);
     }
     bool eventFilter(QObject*, QEvent* e) override {
@@ -129,6 +128,7 @@ class TestSieve : public WindowTest {
                  (QStringList{"5 vertices: 5", "3.0 vertices: 3", "6 vertices: 6", "6 vertices: 0",
                               "10000 vertices: 10000", "10000 vertices: 0", "10000 vertices: 0"}));
         QCOMPARE(s.window(W)->caption(), "Sierpinski Sieve: v vertices:  ratio = r");
+        QCOMPARE(s.scripted.dialogs.shown[0].defaultText, "3");
         QCOMPARE(ratios, (QStringList{"0.5 to 0.3", "0.3 to r", "0.5 to 0.999", "0.999 to r",
                                       "0.5 to r", "0.5 to r", "0.5 to r", "0.5 to r", "0.5 to r"}));
     }
