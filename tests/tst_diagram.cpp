@@ -90,11 +90,11 @@ class TestDiagram : public WindowTest {
         QVERIFY(boxes[3].text.contains(dir.filePath("no/k.png") + ": No such file or directory"));
         QVERIFY(boxes[5].text.contains(dir.filePath("sub") + ": that name belongs to a folder"));
         // The marker at k = 3 is blue where the run's values lie (0.5, 0.75, 0.5625, ... as
-        // the picture shows), on the screen itself, where they came as the run went on.
+        // the window's picture shows), on the screen itself, where they came as the run went on.
         const QImage screen = d->screen()->grabWindow(d->window()->winId()).toImage();
         const QPoint mark = d->mapTo(d->window(), d->contentsRect().topLeft() + d->pixelOf(3, 0.5));
         if (screen.devicePixelRatio() == 1) QCOMPARE(screen.pixelColor(mark), Qt::blue);
-        QCOMPARE(differs("Diagram-marks", p.window(Dia)->grab().toImage()), QStringList());
+        QCOMPARE(differs("Diagram-marks", p.window(Dia)->outer()->grab().toImage()), QStringList());
         // It moves to another k without those values, to the top left corner at the view's least k,
         // and goes where k is out of the view.
         p.enter(Log, "cmd_k", {"2.5"});
@@ -122,12 +122,12 @@ class TestDiagram : public WindowTest {
             return 9.0;
         };
         QTRY_VERIFY(qAbs(curveAt(3.2) + 0.916) < 0.06); // within two pixels
-        // Drawn to its right edge again, and minimised and restored, the window looks as
-        // last reviewed.
+        // Drawn to its right edge again, and minimised and restored, the window, its title bar
+        // and edge included, looks as last reviewed.
         QTRY_COMPARE_NE(seen(d, 3.999, 0.5), Qt::white);
         p.window(Dia)->subWindow()->showMinimized();
         p.window(Dia)->subWindow()->showNormal();
-        QCOMPARE(differs(Dia, p.window(Dia)->grab().toImage()), QStringList());
+        QCOMPARE(differs(Dia, p.window(Dia)->outer()->grab().toImage()), QStringList());
         p.window(Dia)->close();
         QVERIFY(!p.window(Dia));
         // Columns already on their way are dropped with the window.
