@@ -4,6 +4,8 @@
 // Entering k and x0: two input boxes and the x0 scroll bar, each echoed in the caption.
 #include "logistic/logistic.h"
 
+#include <cmath>
+
 using namespace zr;
 
 namespace {
@@ -34,7 +36,7 @@ void logistic::takeKText() {
     // Only the first characters are tested: a text from "0." on passes, one starting with
     // a blank, a sign or a point does not. A number too large to hold is refused too.
     const NumberRead typed = readNumber(capt);
-    if (compareText(capt, QStringLiteral("0")) > 0 && typed.ok)
+    if (capt > QLatin1String("0") && typed.ok)
         k = Value::real(typed.value);
     else
         capt = QStringLiteral("k");
@@ -52,7 +54,8 @@ void logistic::cmd_x0_Click() {
                        formatNumber(x0, QStringLiteral("0.0000"), Precision::Single));
     // Moving the bar quantises x0 to its steps; when the bar stays, no change comes and
     // x0 keeps what was typed.
-    hsb_x0->setValue(static_cast<int>(roundHalfEven(static_cast<double>(x0) * 10000.0)));
+    hsb_x0->setValue(
+        static_cast<int>(std::nearbyint(static_cast<double>(x0) * 10000.0))); // halves to even
 }
 
 void logistic::hsb_x0_Change() {

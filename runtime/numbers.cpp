@@ -3,28 +3,18 @@
 
 #include "runtime/numbers.h"
 
-#include <algorithm>
+#include <QByteArray>
+#include <QLocale>
+#include <QRegularExpression>
+
 #include <charconv>
 #include <cmath>
 #include <cstddef>
-#include <cstdlib>
 #include <string>
-#include <system_error>
 
 namespace zr {
 
 namespace {
-
-bool isBlank(char16_t c) {
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
-}
-bool isDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
-
-// Exponents this large already put any number far outside a double; capping keeps the
-// running sum from overflowing however many exponent digits a text has.
-constexpr long long kExponentCap = 1000000000;
 
 // A finite, non-negative number as its decimal digits: value = 0.digits × 10^pointPos.
 struct Digits {
@@ -32,21 +22,10 @@ struct Digits {
     long long pointPos = 0;
 };
 
-// Splits the scientific text of std::to_chars ("d.ddde+XX") into digits and point position.
-Digits splitScientific(const char* first, const char* last) {
-    Digits d;
-    const char* p = first;
-    for (; p != last && *p != 'e'; ++p) {
-        if (*p != '.') d.digits += *p;
-    }
-    int exponent = 0;
-    if (p != last) {
-        ++p;
-        if (p != last && *p == '+') ++p; // from_chars takes '-' but not '+'
-        std::from_chars(p, last, exponent);
-    }
-    d.pointPos = exponent + 1;
-    return d;
+// Splits scientific text ("d.ddde+XX") into digits and point position.
+Digits splitScientific(const QByteArray& text) {
+    const qsizetype e = text.indexOf('e');
+    return {QByteArray(text.left(e)).replace(".", "").toStdString(), text.mid(e + 1).toInt() + 1};
 }
 
 // The shortest digits that read back to the same single or double.
@@ -57,7 +36,7 @@ Digits shortestDigits(double magnitude, Precision precision) {
             ? std::to_chars(buf, buf + sizeof buf, static_cast<float>(magnitude),
                             std::chars_format::scientific)
             : std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
-    return splitScientific(buf, r.ptr);
+    return splitScientific(QByteArray(buf, r.ptr - buf));
 }
 
 // Keeps the first `keep` digits, rounding half away from zero on the digits dropped.
@@ -82,20 +61,15 @@ void roundAwayAt(Digits& d, long long keep) {
     }
 }
 
-// Every double, and so every single, has a terminating decimal expansion of at most 767
-// significant digits; asking for that many gives the exact value to round from.
-constexpr int kExactDigits = 767;
-
 // The significant digits a number has in the given precision: 7 for a single, 15 for a
 // double, each rounded half away from zero like every other rounding of a shown number, and
 // for integers as many as it takes to be exact.
 Digits significantDigits(double magnitude, Precision precision) {
     if (precision == Precision::Integer) return shortestDigits(magnitude, Precision::Double);
     const double exact = precision == Precision::Single ? static_cast<float>(magnitude) : magnitude;
-    char buf[kExactDigits + 16];
-    const auto r = std::to_chars(buf, buf + sizeof buf, exact, std::chars_format::scientific,
-                                 kExactDigits - 1);
-    Digits d = splitScientific(buf, r.ptr);
+    // Every double, and so every single, has a terminating decimal expansion of at most 767
+    // significant digits: the exact value to round from.
+    Digits d = splitScientific(QByteArray::number(exact, 'e', 766));
     roundAwayAt(d, precision == Precision::Single ? 7 : 15);
     return d;
 }
@@ -107,42 +81,6 @@ QString nonFinite(double value) {
 
 bool allZero(const std::string& s) {
     return s.find_first_not_of('0') == std::string::npos;
-}
-
-// Reads an exponent at `p` into `buf` ("e" and its value) and returns it, or 0 when there
-// is none: the letter belongs to the number only when digits follow it.
-long long readExponent(const char16_t* p, const char16_t* end, std::string& buf) {
-    if (p == end || !(*p == u'e' || *p == u'E' || *p == u'd' || *p == u'D')) return 0;
-    const char16_t* q = p + 1;
-    bool negative = false;
-    if (q != end && (*q == u'+' || *q == u'-')) {
-        negative = *q == u'-';
-        ++q;
-    }
-    if (q == end || !isDigit(*q)) return 0;
-    long long exponent = 0;
-    for (; q != end && isDigit(*q); ++q) {
-        if (exponent < kExponentCap) exponent = exponent * 10 + (*q - u'0');
-    }
-    if (negative) exponent = -exponent;
-    buf += 'e';
-    buf += std::to_string(exponent);
-    return exponent;
-}
-
-// Whether a number out of a double's range ("I.FeX" in `buf`) is too large rather than
-// too small: its decimal magnitude tells.
-bool tooLarge(const std::string& buf, long long exponent) {
-    long long magnitude = exponent;
-    const auto firstNonZero = buf.find_first_not_of("0.");
-    const auto point = buf.find('.');
-    const auto intEnd = point == std::string::npos ? buf.find('e') : point;
-    const auto intLen = intEnd == std::string::npos ? buf.size() : intEnd;
-    if (firstNonZero != std::string::npos && firstNonZero < intLen)
-        magnitude += static_cast<long long>(intLen - firstNonZero);
-    else if (firstNonZero != std::string::npos)
-        magnitude -= static_cast<long long>(firstNonZero - intLen - 1);
-    return magnitude > 0;
 }
 
 // The general form writes a number plainly while its decimal exponent is from -4 up to
@@ -181,53 +119,18 @@ QString written(const Digits& d, bool negative, bool exponent) {
 } // namespace
 
 NumberRead readNumber(const QString& text) {
-    const char16_t* p = reinterpret_cast<const char16_t*>(text.utf16());
-    const char16_t* const end = p + text.size();
-    while (p != end && isBlank(*p))
-        ++p;
-
-    bool negative = false;
-    if (p != end && (*p == u'+' || *p == u'-')) {
-        negative = *p == u'-';
-        ++p;
-    }
-
-    // The number is copied into a plain form from_chars accepts: "I.FeX" with ASCII only.
-    std::string buf;
-    const char16_t* const intStart = p;
-    while (p != end && isDigit(*p))
-        ++p;
-    const auto intDigits = p - intStart;
-    const char16_t* fracStart = p;
-    std::ptrdiff_t fracDigits = 0;
-    if (p != end && *p == u'.') {
-        fracStart = ++p;
-        while (p != end && isDigit(*p))
-            ++p;
-        fracDigits = p - fracStart;
-    }
-    if (intDigits == 0 && fracDigits == 0) return {};
-
-    buf.reserve(static_cast<std::size_t>(intDigits + fracDigits) + 16);
-    if (intDigits == 0) buf += '0';
-    for (const char16_t* q = intStart; q != intStart + intDigits; ++q)
-        buf += static_cast<char>(*q);
-    if (fracDigits > 0) {
-        buf += '.';
-        for (const char16_t* q = fracStart; q != fracStart + fracDigits; ++q)
-            buf += static_cast<char>(*q);
-    }
-
-    const long long exponent = readExponent(p, end, buf);
-    double value = 0.0;
-    const std::errc ec = std::from_chars(buf.data(), buf.data() + buf.size(), value).ec;
-    if (ec == std::errc::result_out_of_range) {
-        // Out of range both ways: too large is refused, too small reads as 0.
-        if (tooLarge(buf, exponent)) return {0.0, false};
-        return {};
-    }
-    if (ec != std::errc()) return {};
-    return {negative ? -value : value, true};
+    // Blanks, a sign, digits with at most one point, and an exponent only where digits follow
+    // its letter.
+    static const QRegularExpression number(
+        QStringLiteral("^[ \t\r\n]*([+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eEdD][+-]?[0-9]+)?)"));
+    const QRegularExpressionMatch m = number.match(text);
+    if (!m.hasMatch()) return {};
+    bool ok = false;
+    const double value =
+        QLocale::c().toDouble(m.captured(1).replace(u'd', u'e').replace(u'D', u'e'), &ok);
+    // Out of a double's range: too large is refused, too small reads as 0.
+    if (!ok) return {0.0, !std::isinf(value)};
+    return {value, true};
 }
 
 QString formatNumber(double value, const QString& pattern, Precision precision) {
@@ -328,30 +231,6 @@ QString generalForm(double value, Precision precision,
 QString signedForm(double value, Precision precision) {
     const QString text = generalForm(value, precision);
     return text.startsWith(u'-') ? text : u' ' + text;
-}
-
-double integerPart(double value) {
-    return std::floor(value);
-}
-
-double roundHalfEven(double value) {
-    if (!std::isfinite(value)) return value;
-    const double down = std::floor(value);
-    const double rest = value - down; // exact: it is just the fraction bits of value
-    if (rest > 0.5) return down + 1.0;
-    if (rest < 0.5) return down;
-    return std::fmod(down, 2.0) == 0.0 ? down : down + 1.0;
-}
-
-int compareText(const QString& a, const QString& b) {
-    const qsizetype n = std::min(a.size(), b.size());
-    const char16_t* pa = reinterpret_cast<const char16_t*>(a.utf16());
-    const char16_t* pb = reinterpret_cast<const char16_t*>(b.utf16());
-    for (qsizetype i = 0; i < n; ++i) {
-        if (pa[i] != pb[i]) return pa[i] < pb[i] ? -1 : 1;
-    }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
 }
 
 } // namespace zr

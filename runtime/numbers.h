@@ -51,14 +51,4 @@ QString generalForm(double value, Precision precision,
 // negative: " 1", " 0.5", "-2".
 QString signedForm(double value, Precision precision);
 
-// The largest whole number not greater than `value` (so -2.5 gives -3).
-double integerPart(double value);
-
-// Rounds to the nearest whole number, halves to the even one (2.5 gives 2, 3.5 gives 4).
-double roundHalfEven(double value);
-
-// Compares two texts by their character codes from the left; a longer text that begins
-// with the whole shorter one is the greater. Negative, 0 or positive, like strcmp.
-int compareText(const QString& a, const QString& b);
-
 } // namespace zr

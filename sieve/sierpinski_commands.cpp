@@ -9,6 +9,8 @@
 
 #include <QLatin1String>
 
+#include <cmath>
+
 using namespace zr;
 
 namespace {
@@ -28,7 +30,7 @@ void Sierpinski::cmd_vert_Click() {
         const NumberRead m = readNumber(capt.toText());
         // Too many vertices would hold the window while the polygon is drawn: such an
         // entry comes back like any other the game cannot use.
-        if (m.ok && m.value >= 3 && m.value == integerPart(m.value) && m.value <= MaxVertices)
+        if (m.ok && m.value >= 3 && m.value == std::floor(m.value) && m.value <= MaxVertices)
             vert = Value::real(m.value);
         else
             capt = Value::text(QStringLiteral("v"));

@@ -3,8 +3,6 @@
 
 #include "sieve/vertexgame.h"
 
-#include "runtime/numbers.h"
-
 #include <cmath>
 
 using zr::Value;
@@ -21,7 +19,8 @@ QPointF corner(double a) {
 }
 
 int chooseVertex(float rnd, const Value& vertices) {
-    return static_cast<int>(zr::integerPart((Value::single(rnd) * vertices).toDouble()));
+    // Never negative: the whole part is what the conversion keeps.
+    return static_cast<int>((Value::single(rnd) * vertices).toDouble());
 }
 
 Point start(float rndX, float rndY) {

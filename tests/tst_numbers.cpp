@@ -78,12 +78,6 @@ class TstNumbers : public QObject {
         row("signed: blank for plus", signedForm(0.5, D), " 0.5");
         row("signed: zero as a single", signedForm(-1e-50, S), " 0");
 
-        row("floor", QString::number(integerPart(-2.5)), "-3");
-        row("even: down", QString::number(roundHalfEven(2.5)), "2");
-        row("even: up", QString::number(roundHalfEven(-3.5)), "-4");
-        row("even: above half", QString::number(roundHalfEven(0.51)), "1");
-        row("even: below half", QString::number(roundHalfEven(0.49999999999999994)), "0");
-
         row("value: below int16 is long", shown(i(-32769)), "long: -32769");
         row("value: int16 widens to long", shown(i(32767) + i(1)), "long: 32768");
         row("value: long narrows back", shown(i(40000) - i(39999)), "int16: 1");
