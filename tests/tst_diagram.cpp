@@ -95,11 +95,13 @@ class TestDiagram : public WindowTest {
         const QPoint mark = d->mapTo(d->window(), d->contentsRect().topLeft() + d->pixelOf(3, 0.5));
         if (screen.devicePixelRatio() == 1) QCOMPARE(screen.pixelColor(mark), Qt::blue);
         QCOMPARE(differs("Diagram-marks", p.window(Dia)->outer()->grab().toImage()), QStringList());
-        // It moves to another k without those values, to the top left corner at the view's least k,
-        // and goes where k is out of the view.
+        // It moves to another k without those values, to the top left corner at the view's least k
+        // and to the last column at its greatest, and goes where k is out of the view.
         p.enter(Log, "cmd_k", {"2.5"});
         QCOMPARE((QList<QColor>{seen(d, 3.0, 0.2), seen(d, 2.5, 1), seen(d, 2.5, 0.5)}),
                  (QList<QColor>{Qt::white, Qt::red, Qt::red}));
+        p.enter(Log, "cmd_k", {"4"});
+        QCOMPARE(seen(d, 3.999, 0.2), Qt::red); // in the last column
         p.enter(Log, "cmd_k", {"5"});
         QCOMPARE_NE(seen(d, 3.999, 0.2), Qt::red);
         const QPoint inside = d->contentsRect().topLeft();
@@ -111,7 +113,9 @@ class TestDiagram : public WindowTest {
             QTRY_COMPARE_NE(seen(d, 3.2, 0.7995), Qt::white);
             byMenu ? p.choose(Dia, "pb_diagram", "", Qt::Key_R)
                    : QTest::keyClick(d, Qt::Key_Backspace);
-            QTest::mouseClick(d, Qt::LeftButton, {}, inside + d->pixelOf(3.0, 0.9)); // no drag
+            // A drag along one row is a click that slipped, not a choice.
+            QTest::mousePress(d, Qt::LeftButton, {}, inside + d->pixelOf(3.0, 0.9));
+            QTest::mouseRelease(d, Qt::LeftButton, {}, inside + d->pixelOf(3.5, 0.9));
             QCOMPARE(p.range(), (Ks{2.5, 4, 0, 1}));
         }
         // The exponent's curve crosses k = 3.2 at the 2-cycle's ln(0.16) / 2.

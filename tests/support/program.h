@@ -12,6 +12,7 @@
 #include "tests/support/scripted.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QtTest>
 
 // Names of the top-level windows still in existence; every window test's cleanup() checks
@@ -42,6 +43,37 @@ inline QStringList differs(const QString& name, const QImage& image) {
                              std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))}) > 16;
         }
     return off ? QStringList{name + QString(": %1 pixels differ").arg(off)} : QStringList{};
+}
+
+// What a user meets in a window besides its picture: the window's place and title bar
+// buttons; each control's place, whether it is shown and enabled, takes the keyboard focus,
+// fills its background, and its font; each menu item's text and whether it is enabled. Where it
+// differs from the description `name` last reviewed (ZELTA_PICTURES=folder writes it there).
+inline QStringList differs(const QString& name, zr::Form* form) {
+    if (qApp->devicePixelRatio() != 1) return {}; // fitted labels may take another pixel
+    QStringList seen;
+    QDebug(&seen.emplace_back()) << form->outer()->geometry() << form->outer()->windowFlags();
+    for (QWidget* w : QList<QWidget*>{form} + form->findChildren<QWidget*>())
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_") &&
+            !qobject_cast<QMenu*>(w))
+            QDebug(&seen.emplace_back())
+                << w->objectName() << w->geometry() << w->isVisibleTo(form) << w->isEnabled()
+                << w->focusPolicy() << w->autoFillBackground() << w->font().family()
+                << w->font().pointSizeF() << w->font().bold();
+    for (const QMenu* menu : form->menus())
+        for (const QAction* a : menu->findChildren<QAction*>())
+            QDebug(&seen.emplace_back()) << a->objectName() << a->text() << a->isEnabled();
+    if (qEnvironmentVariableIsSet("ZELTA_PICTURES")) {
+        QFile out(qEnvironmentVariable("ZELTA_PICTURES") + "/" + name + ".txt");
+        if (out.open(QIODevice::WriteOnly)) out.write(seen.join('\n').toUtf8() + '\n');
+    }
+    QFile file(ZELTA_REVIEWED "/" + name + ".txt");
+    const QStringList kept =
+        file.open(QIODevice::ReadOnly) ? QString(file.readAll()).split('\n') : QStringList();
+    QStringList off;
+    for (const QString& line : seen)
+        if (!kept.contains(line)) off << name + ": " + line;
+    return off;
 }
 
 // The base of every window test: after each test no top-level window may be left, once the
