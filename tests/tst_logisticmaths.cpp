@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Zelta contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The logistic mapping without a window: a step and its number kinds, where orbits settle,
-// the listing's last thirty lines (a step's lines on the graph screen: tst_logistic); the
-// bifurcation diagram against what is known of the mapping, and the worker that hands a view
-// over column by column.
+// The logistic mapping without a window: the listing's last thirty lines (a step's values in
+// their number kinds and its lines on the graph screen: tst_logistic); the bifurcation diagram
+// against what is known of the mapping, and the worker that hands a view over column by
+// column.
 #include "logistic/bifurcation.h"
 #include "logistic/diagramcomputer.h"
 #include "logistic/logisticmap.h"
@@ -23,33 +23,6 @@ using Values = QVector<double>;
 class TestLogisticMaths : public QObject {
     Q_OBJECT
   private slots:
-    // From x0 = 0.5 as a single: with the integer k = 3 in single precision, with a double k
-    // in double; far on, the orbit repeats with its period (to four digits).
-    void steps_data() {
-        QTest::addColumn<QString>("k"); // "3" the integer, otherwise a double
-        QTest::addColumn<int>("from");
-        QTest::addColumn<QStringList>("orbit"); // x(from) and on
-        using Orbit = QStringList;
-        // clang-format off
-        QTest::newRow("k 3") << "3" << 4 << Orbit{"0.5796661376953125", "0.7309598922729492"};
-        QTest::newRow("k 3.0") << "3.0" << 4 << Orbit{"0.5796661376953125", "0.7309599195141345"};
-        QTest::newRow("period 2") << "3.2" << 2000 << Orbit{"0.513", "0.7995", "0.513"};
-        // clang-format on
-    }
-
-    void steps() {
-        QFETCH(QString, k);
-        QFETCH(int, from);
-        QFETCH(QStringList, orbit);
-        const Value kv = k == "3" ? Value::integer(3) : Value::real(k.toDouble());
-        Value x = Value::single(0.5f);
-        QStringList seen;
-        const int digits = from > 4 ? 4 : QLocale::FloatingPointShortest;
-        for (int n = 0; n < from + orbit.size(); ++n, x = step(kv, x))
-            seen << QString::number(x.toDouble(), 'g', digits);
-        QCOMPARE(seen.mid(from), orbit);
-    }
-
     // After 1, 30, 31 and 70,000 steps: the lines, the first's and the last's step number,
     // whether the screen is written afresh.
     void listingKeepsTheLastThirty() {

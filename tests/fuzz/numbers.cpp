@@ -22,10 +22,8 @@ void read(const QString& text) {
     const zr::NumberRead read = zr::readNumber(text);
     check(read.ok ? std::isfinite(read.value) : read.value == 0.0); // infinities are refused
     // Blanks in front change nothing; anything after the number changes nothing.
-    for (const QString& other : {QStringLiteral("  ") + text, text + QStringLiteral("x9")}) {
-        const zr::NumberRead same = zr::readNumber(other);
-        check(same.ok == read.ok && same.value == read.value);
-    }
+    const zr::NumberRead same = zr::readNumber(QStringLiteral("  ") + text + QStringLiteral("x9"));
+    check(same.ok == read.ok && same.value == read.value);
 }
 
 void written(double value, zr::Precision precision) {

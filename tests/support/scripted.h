@@ -17,7 +17,8 @@ namespace zr {
 class ScriptedDialogs : public Dialogs {
   public:
     struct Shown {
-        QString kind, text, title; // kind: "message", "input" or "save"; text: the message or prompt
+        QString kind, text,
+            title; // kind: "message", "input" or "save"; text: the message or prompt
         int style = 0;
         QString defaultText;
     };
@@ -112,10 +113,7 @@ struct ScriptedKeyStore : KeyStore {
     }
     long query(std::uintptr_t key, const QByteArray& name, std::uint32_t* type, char* buffer,
                std::uint32_t* size) override;
-    long close(std::uintptr_t) override {
-        --openKeys;
-        return ERROR_SUCCESS;
-    }
+    long close(std::uintptr_t) override { return --openKeys, ERROR_SUCCESS; }
 };
 
 struct ScriptedEnder : Ender {
