@@ -27,10 +27,11 @@ class ValuesScreen : public zr::PictureBox {
     ValuesScreen(QWidget* parent, const QString& name, const QString& accessibleName,
                  const QRectF& tw);
 
-    // Writes at the text cursor and moves it on as the picture area does. Text written
-    // while the screen is hidden lands nowhere: shown again, the screen stays in its back
-    // colour until something is written.
-    void print(const QString& text, bool endLine = true) override;
+    // Writes `text` at the text cursor in the fore colour. Ending the line moves the cursor to
+    // the left edge of the next line; otherwise it moves past the text. Text written while the
+    // screen is hidden lands nowhere: shown again, the screen stays in its back colour until
+    // something is written.
+    void print(const QString& text, bool endLine = true);
     void cls() override;
     const QList<Text>& shown() const { return shown_; }
     // The text of a value written at the left edge: its general form, or as many of its

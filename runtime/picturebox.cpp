@@ -178,23 +178,6 @@ bool PictureBox::writable(const QPointF& at) {
     return finite(at) && QRectF(-1e6, -1e6, 2e6, 2e6).contains(at);
 }
 
-void PictureBox::print(const QString& text, bool endLine) {
-    const QPointF at = toPixel(curX_, curY_);
-    const QFontMetrics fm(font());
-    const int width = fm.horizontalAdvance(text);
-    if (writable(at)) {
-        QPainter p(&image_);
-        setupPainter(p);
-        p.setFont(font());
-        p.setPen(toQColor(fore_));
-        const QPointF topLeft(std::floor(at.x()), std::floor(at.y()));
-        p.drawText(topLeft + QPointF(0, fm.ascent()), text);
-        p.end();
-        drawn(QRectF(topLeft, QSizeF(width + 2, fm.height())));
-    }
-    advanceCursor(width, endLine);
-}
-
 void PictureBox::refresh() {
     if (dirty_.isEmpty()) return;
     repaint(dirty_.translated(contentsRect().topLeft()));

@@ -67,9 +67,6 @@ class PictureBox : public QFrame {
     void lineTo(double x2, double y2) { line(curX_, curY_, x2, y2, fore_); }
     // Fills the area with its back colour; the text cursor goes to the top left.
     virtual void cls();
-    // Writes `text` at the text cursor in the fore colour. Ending the line moves the
-    // cursor to the left edge of the next line; otherwise it moves past the text.
-    virtual void print(const QString& text, bool endLine = true);
     // Height of one line of text, in scale units.
     double textHeight() const;
     // Puts what has been drawn on the screen at once.
