@@ -31,7 +31,6 @@ QString look(const TestProgram& p, const QString& w) {
 // it.
 const char* const WaysOut[][3] = {
     {"close box", "idle running paused", "gone | hidden | hidden"},
-    {"frame closed", "idle running paused", "program over"},
     {"FINISH", "idle running paused", "program ended"},
     {"Window menu", "idle", "hidden, Start, Pause | shown | hidden"},
     {"Window menu", "running", "hidden, no Start, Pause | shown | hidden; goes on"},
@@ -77,7 +76,6 @@ class TestLifecycle : public WindowTest {
         const auto takeWay = [&] {
             const bool inside = way == "other run inside" || way == "frame closed in both runs";
             if (way == "close box") p.window(self.name)->subWindow()->close();
-            if (way == "frame closed") p.window(Zelta::Name)->close();
             if (way == "FINISH") p.confirm(intro::Name, "cmd_exit");
             if (way == "Finish") p.confirm(self.name, "cmd_finish");
             if (way == "EXIT") p.confirm(self.name, "cmd_exit");

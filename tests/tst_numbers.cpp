@@ -48,8 +48,6 @@ class TstNumbers : public QObject {
         row("read: exponent D plus; without digits", read({"2D+1", "5e+x"}), "20 5");
         row("read: too large", read({"1e400", QString(400, u'9'), "1e99999999999999999999"}),
             "refused refused refused");
-        row("read: long fraction", read({"0." + QString(399, u'0') + "1e400"}), "1");
-        row("read: long exponent", read({"3e" + QString(400000, u'0') + "1"}), "30");
 
         row("pattern: mandatory zeros", formatNumber(0.5, "0.0000", S), "0.5000");
         row("pattern: integer keeps a decimal", formatNumber(3, "0.0###", I), "3.0");
@@ -57,6 +55,7 @@ class TstNumbers : public QObject {
         row("pattern: carry into whole part", formatNumber(0.99999, "0.0###", D), "1.0");
         row("pattern: half away from zero", formatNumber(-2.5, "0", D), "-3");
         row("pattern: no minus zero", formatNumber(-0.004, "0.00", D), "0.00");
+        row("pattern: far below the last decimal", formatNumber(1e-5, "0.00", D), "0.00");
         row("pattern: no decimals, no point", formatNumber(3, "0.##", I), "3");
         row("pattern: single tie", formatNumber(0.73828125, "0.0000000", S), "0.7382813");
         row("pattern: zeros past the digits", formatNumber(1e20, "00.0###", D),
@@ -85,6 +84,8 @@ class TstNumbers : public QObject {
         row("value: false", shown(Value::boolean(false)), "flag: False");
         row("value: nothing counts 0", shown(Value() + i(2)), "int16: 2");
         row("value: single beats long", shown(i(100000) * Value::single(0.1f)), "single: 10000");
+        row("value: singles stay single", shown(Value::single(0.1f) + Value::single(0.2f)),
+            "single: 0.3");
         row("value: double beats single", shown(Value::single(0.1f) - Value::real(0.1)),
             "double: 1.4901161138336505E-09");
         row("value: text is double", shown(Value::text("2.5x") + i(1)), "double: 3.5");

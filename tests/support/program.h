@@ -63,10 +63,9 @@ inline QStringList differs(const QString& name, zr::Form* form) {
     for (const QMenu* menu : form->menus())
         for (const QAction* a : menu->findChildren<QAction*>())
             QDebug(&seen.emplace_back()) << a->objectName() << a->text() << a->isEnabled();
-    if (qEnvironmentVariableIsSet("ZELTA_PICTURES")) {
-        QFile out(qEnvironmentVariable("ZELTA_PICTURES") + "/" + name + ".txt");
-        if (out.open(QIODevice::WriteOnly)) out.write(seen.join('\n').toUtf8() + '\n');
-    }
+    QFile out(qEnvironmentVariable("ZELTA_PICTURES") + "/" + name + ".txt");
+    if (qEnvironmentVariableIsSet("ZELTA_PICTURES") && out.open(QIODevice::WriteOnly))
+        out.write(seen.join('\n').toUtf8() + '\n');
     QFile file(ZELTA_REVIEWED "/" + name + ".txt");
     file.open(QIODevice::ReadOnly); // none reviewed yet: every line differs
     const QStringList kept = QString(file.readAll()).split('\n');
