@@ -81,7 +81,7 @@ Column computeColumn(const View& view, int column, int columns, int rows,
                      const Sampling& sampling) {
     Column out;
     out.k = columnK(view, column, columns);
-    out.counts.fill(0, std::max(rows, 0));
+    out.counts.fill(0, rows);
     // Raw access: the vector's own operator[] checks for sharing at every count.
     quint32* const counts = out.counts.data();
     const Cells cells = rowCells(view, rows);

@@ -59,7 +59,6 @@ void logistic::cmd_start_Click() {
         } else {
             pb_values->beginRewrite();
             pb_values->cls();
-            pb_values->setCurrentY(0);
             for (int i = 0; i < listing.count(); ++i)
                 listLine(listing.line(i).x, listing.line(i).n);
             pb_values->endRewrite();

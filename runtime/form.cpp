@@ -11,8 +11,8 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QMdiSubWindow>
-#include <QMetaMethod>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QWindow>
 
 namespace zr {
@@ -190,7 +190,6 @@ void Form::setBorder(Border border) {
     const int e = static_cast<QFrame*>(edge_)->frameWidth();
     setParent(edge_);
     move(e, e);
-    edge_->setFixedSize(size() + QSize(2 * e, 2 * e));
 }
 
 void Form::applySubWindowBorder() {

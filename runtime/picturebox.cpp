@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
+#include <iterator>
 
 namespace zr {
 
@@ -17,10 +18,10 @@ constexpr double BorderTw = 30.0;
 bool clipSegment(QPointF& a, QPointF& b, const QRectF& box) {
     double t0 = 0.0, t1 = 1.0;
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
-                         box.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
+                        box.bottom() - a.y()};
+    for (std::size_t i = 0; i < std::size(p); ++i) {
         if (p[i] == 0.0) {
             if (q[i] < 0.0) return false;
             continue;

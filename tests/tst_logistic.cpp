@@ -79,12 +79,12 @@ class TestLogistic : public WindowTest {
     }
 
     // A run: the first steps' lines in their colours and their values in single precision,
-    // Finish answered No, Tidy Up, the window hidden and shown (the graph kept), the last thirty
-    // lines from the top of the screen, EXIT answered Yes. Then Pause and Finish before the next
-    // run; Pause again: the run, from another x0 and with k taken in as a double by Draw graphs,
-    // takes one step and waits for Continue, EXIT answered No meanwhile; the speed bar moved then
-    // sets the next steps' wait. Finished, and a new run started at once inside its last yield: the
-    // finished run stays ended.
+    // Finish answered No, Tidy Up, the window hidden and shown (the graph kept, the values gone),
+    // the last thirty lines from the top of the screen, EXIT answered Yes. Then Pause and Finish
+    // before the next run; Pause again: the run, from another x0 and with k taken in as a double by
+    // Draw graphs, takes one step and waits for Continue, EXIT answered No meanwhile; the speed bar
+    // moved then sets the next steps' wait. Finished, and a new run started at once inside its last
+    // yield: the finished run stays ended.
     void runs() {
         Logistic p;
         QList<Colour> seen;
@@ -93,7 +93,7 @@ class TestLogistic : public WindowTest {
             if (n <= 2) seen << p.at(0.5, 0.4) << p.at(0.75, 0.3);
             if (n == 4) p.confirm(L, "cmd_finish", IDNO), lines << p.listing() << p.caption();
             if (n == 4) p.click(L, "cmd_tidy"), lines << p.listing() << p.caption();
-            if (n == 4) p.rt->hide(L), p.rt->show(L);
+            if (n == 4) p.rt->hide(L), p.rt->show(L), lines << p.listing();
             if (n == 4) seen << p.at(0.5, 0.4) << p.at(0.5, 0.75);
             if (n == 5) seen << p.at(p.listing().last().section(' ', 0, 0).toDouble(), 0.3);
             if (n == 31)

@@ -29,19 +29,15 @@ void read(const QString& text) {
 void written(double value, zr::Precision precision) {
     const QString out = zr::generalForm(value, precision);
     check(zr::signedForm(value, precision) == (out.startsWith('-') ? out : ' ' + out));
+    if (!std::isfinite(value)) return; // the non-finite texts: tst_numbers
     const zr::NumberRead back = zr::readNumber(out);
-    if (precision == zr::Precision::Single)
-        check(!std::isfinite(value) || static_cast<float>(back.value) == static_cast<float>(value));
-    else
-        check(!std::isfinite(value) || back.value == value);
+    check(precision == zr::Precision::Single
+              ? static_cast<float>(back.value) == static_cast<float>(value)
+              : back.value == value);
     const double digits = precision == zr::Precision::Single ? 1e-6 : 1e-14;
     for (const auto& [pattern, decimals] :
          {std::pair{"0.0", 1}, {"0.00", 2}, {"0.0###", 4}, {"0.0000", 4}}) {
         const QString fixed = zr::formatNumber(value, QString::fromLatin1(pattern), precision);
-        if (!std::isfinite(value)) {
-            check(fixed == (std::isnan(value) ? "NaN" : value > 0 ? "Infinity" : "-Infinity"));
-            continue;
-        }
         const qsizetype point = fixed.indexOf('.');
         check(point > 0 && fixed.size() - point - 1 <= decimals);
         const zr::NumberRead r = zr::readNumber(fixed);

@@ -68,10 +68,10 @@ inline QStringList differs(const QString& name, zr::Form* form) {
         out.write(seen.join('\n').toUtf8() + '\n');
     QFile file(ZELTA_REVIEWED "/" + name + ".txt");
     file.open(QIODevice::ReadOnly); // none reviewed yet: every line differs
-    const QStringList kept = QString(file.readAll()).split('\n');
+    const QStringList kept = QString(file.readAll()).split('\n', Qt::SkipEmptyParts);
     QStringList off;
-    for (const QString& line : seen)
-        if (!kept.contains(line)) off << name + ": " + line;
+    for (qsizetype i = 0; i < std::max(seen.size(), kept.size()); ++i)
+        if (seen.value(i) != kept.value(i)) off << name + ": " + seen.value(i);
     return off;
 }
 
