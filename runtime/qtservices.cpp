@@ -83,7 +83,6 @@ void QtClock::waitForEvents(double seconds) {
     if (seconds <= 0) return;
     // A wake-up call bounds the wait; any event that comes first ends it sooner.
     QTimer wake;
-    wake.setSingleShot(true);
     wake.start(static_cast<int>(std::min(seconds, 3600.0) * 1000.0) + 1);
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
