@@ -164,13 +164,15 @@ class TestShell : public WindowTest {
         menus();
         p.rt->show("Sierpinski");
         menus();
-        // The Window menu lists the windows shown, the active one checked, afresh each time.
+        // The Window menu lists the windows shown, the active one checked, afresh each time;
+        // an entry brings its window to the front.
         QMenu* list = p.window("Sierpinski")->findChild<QMenu*>("menu_window");
         for (int i = 0; i < 2; ++i)
             emit list->aboutToShow();
         for (const QAction* a : list->actions())
             if (a->property("windowListEntry").toBool())
                 seen << a->text() + (a->isChecked() ? " checked" : "");
+        list->actions().at(list->actions().size() - 2)->trigger(), menus(); // the first listed
         p.rt->hide("Sierpinski");
         menus();
         p.trigger("logistic", "menu_sierp");
@@ -188,8 +190,9 @@ class TestShell : public WindowTest {
                  (QStringList{"no menus", "menu_window help_help", "menu_window hlp_menu",
                               "menu_window help_help", "", "&1 Logistic Mapping: y = kx(1 - x)",
                               "&2 Sierpinski Sieve: 4 vertices checked", "menu_window hlp_menu",
-                              "Sierpinski Sieve: 4 vertices", "2", "kept while the run returned",
-                              "deleted", "no menus", "Sierpinski's Sieve"}));
+                              "menu_window hlp_menu", "Sierpinski Sieve: 4 vertices", "2",
+                              "kept while the run returned", "deleted", "no menus",
+                              "Sierpinski's Sieve"}));
     }
 
     // Each window on its own: the frame holds no control of its own, only the others. At one
