@@ -153,7 +153,8 @@ class TestAbout : public WindowTest {
     }
 
     // On a desktop the store records the first installed tool of its list as the path, with
-    // its zero byte, and never writes past the caller's buffer. It holds no other key.
+    // its zero byte, and never writes past the caller's buffer. It holds no other key, nor the
+    // tool's key under another root.
     void desktopStore() {
         QStringList installed{"gnome-system-monitor", "hardinfo"};
         DesktopKeyStore store([&](const QString& name) {
@@ -166,10 +167,11 @@ class TestAbout : public WindowTest {
         results << store.open(KeyStore::HKEY_LOCAL_MACHINE, ToolKey.toLower(), 0, &key)
                 << store.query(key, "path", &type, buffer, &small) << long(small)
                 << store.query(key, "PATH", &type, buffer, &size) << long(type) << store.close(key)
-                << store.open(KeyStore::HKEY_LOCAL_MACHINE, FolderKey, 0, &key);
+                << store.open(KeyStore::HKEY_LOCAL_MACHINE, FolderKey, 0, &key)
+                << store.open(KeyStore::HKEY_LOCAL_MACHINE + 1, ToolKey, 0, &key);
         installed.clear();
         results << store.open(KeyStore::HKEY_LOCAL_MACHINE, ToolKey, 0, &key);
-        QCOMPARE(results, (QList<long>{0, 234, 14, 0, 1, 0, 2, 2}));
+        QCOMPARE(results, (QList<long>{0, 234, 14, 0, 1, 0, 2, 2, 2}));
         QCOMPARE(QByteArray(buffer, 14), QByteArray("/opt/hardinfo", 14));
     }
 };
