@@ -61,6 +61,7 @@ class TstNumbers : public QObject {
         row("pattern: zeros past the digits", formatNumber(1e20, "00.0###", D),
             "100000000000000000000.0");
         row("pattern: minus infinity", formatNumber(-qInf(), "0.00", D), "-Infinity");
+        row("pattern: beyond a single", formatNumber(1e39, "0.00", S), "Infinity");
         row("general: single third", generalForm(1.0 / 3, S), "0.33333334");
         row("general: double third", generalForm(1.0 / 3, D), "0.3333333333333333");
         row("general: single exponent", generalForm(12345678, S), "1.2345678E+07");
@@ -73,6 +74,8 @@ class TstNumbers : public QObject {
         // Where zeros are wide, the exponent form fits first.
         const auto narrow = [](const QString& t) { return !t.contains("0.000") && t.size() <= 10; };
         row("fitted: other form", generalForm(0.00012345678, D, narrow), "1.2346E-04");
+        row("fitted: one digit at least", generalForm(123.4, D, [](auto&) { return false; }),
+            "100");
         row("signed: blank for plus", signedForm(0.5, D), " 0.5");
         row("signed: zero as a single", signedForm(-1e-50, S), " 0");
 
