@@ -53,15 +53,13 @@ PictureBox::PictureBox(QWidget* parent, const QString& name, const QString& acce
     setObjectName(name);
     setAccessibleName(accessibleName);
     setGeometry(twRect(tw));
-    const int borderPx = border3d ? px(BorderTw) : 0;
     if (border3d) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        setLineWidth(borderPx);
+        setLineWidth(px(BorderTw));
     }
     const double borderTw = border3d ? BorderTw : 0.0;
     innerTw_ = QSizeF(tw.width() - 2 * borderTw, tw.height() - 2 * borderTw);
-    innerPx_ = QSize(std::max(1, QFrame::width() - 2 * borderPx),
-                     std::max(1, QFrame::height() - 2 * borderPx));
+    innerPx_ = contentsRect().size();
     setScale(0, 0, innerTw_.width() / TwipsPerPixel, innerTw_.height() / TwipsPerPixel);
     const qreal dpr = qApp ? qApp->devicePixelRatio() : 1.0;
     image_ = QImage(innerPx_ * dpr, QImage::Format_RGB32);
