@@ -57,7 +57,7 @@ class TstNumbers : public QObject {
         row("pattern: no minus zero", formatNumber(-0.004, "0.00", D), "0.00");
         row("pattern: far below the last decimal", formatNumber(1e-5, "0.00", D), "0.00");
         row("pattern: no decimals, no point", formatNumber(3, "0.##", I), "3");
-        row("pattern: single tie", formatNumber(0.73828125, "0.0000000", S), "0.7382813");
+        row("pattern: seven digits first", formatNumber(1.2345678, "0.0000000", S), "1.2345680");
         row("pattern: zeros past the digits", formatNumber(1e20, "00.0###", D),
             "100000000000000000000.0");
         row("pattern: minus infinity", formatNumber(-qInf(), "0.00", D), "-Infinity");
