@@ -15,8 +15,7 @@ using Points = QList<QPointF>;
 namespace {
 // The logistic graph screen: the unit square, y up, 396 logical pixels a side, white.
 std::unique_ptr<PictureBox> graph() {
-    auto pb =
-        std::make_unique<PictureBox>(nullptr, "pb_graph", "Graph screen", QRectF(0, 0, 6000, 6000));
+    auto pb = std::make_unique<PictureBox>(nullptr, "pb_graph", "Graph", QRectF(0, 0, 6000, 6000));
     pb->setScale(0, 1, 1, -1);
     pb->setBackColor(White);
     return pb;

@@ -109,9 +109,7 @@ struct TestProgram {
     template <class T = QAbstractButton> T* control(const QString& w, const QString& name) const {
         return window(w) ? window(w)->findChild<T*>(name) : nullptr;
     }
-    zr::PictureBox* area(const QString& w, const QString& name) const {
-        return control<zr::PictureBox>(w, name);
-    }
+    auto* area(const QString& w, const QString& n) const { return control<zr::PictureBox>(w, n); }
     // A label's text or a button's caption, and the name a screen reader gives if another.
     QString text(const QString& w, const QString& name) const {
         if (const auto* label = control<QLabel>(w, name)) return label->text();
