@@ -170,8 +170,8 @@ QString formatNumber(double value, const QString& pattern, Precision precision) 
         const auto firstNonZero = out.find_first_not_of('0');
         out.erase(0, firstNonZero == std::string::npos ? out.size() : firstNonZero);
     }
-    if (static_cast<long long>(out.size()) < minInt)
-        out.insert(0, static_cast<std::size_t>(minInt) - out.size(), '0');
+    while (static_cast<long long>(out.size()) < minInt)
+        out.insert(0, 1, '0');
 
     std::string frac;
     for (long long i = d.pointPos; i < d.pointPos + maxDec; ++i) {
@@ -182,7 +182,6 @@ QString formatNumber(double value, const QString& pattern, Precision precision) 
         frac.pop_back();
     // With no decimals left the point goes too: "0.##" writes 3 as "3", not "3.".
     if (!frac.empty()) out += '.' + frac;
-    if (out.empty()) out = "0"; // a number never shows as an empty caption
     if (value < 0 && !zero) out.insert(0, 1, '-');
     return QString::fromLatin1(out.data(), static_cast<qsizetype>(out.size()));
 }

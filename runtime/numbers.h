@@ -28,10 +28,11 @@ NumberRead readNumber(const QString& text);
 enum class Precision { Integer, Single, Double };
 
 // `value` written by a pattern of '0' (a digit always shown), '#' (a digit shown only when
-// not a trailing zero) and one optional '.'; for example "0.00", "0.0", "0.0###", "0.0000",
-// "0". The value is first taken to its significant digits (see Precision), then rounded
-// half away from zero to the pattern's last decimal. The decimal point is always '.'.
-// Non-finite values give "Infinity", "-Infinity" or "NaN".
+// not a trailing zero) and one optional '.', starting with a '0' so that a digit always
+// shows; for example "0.00", "0.0", "0.0###", "0.0000", "0". The value is first taken to its
+// significant digits (see Precision), then rounded half away from zero to the pattern's last
+// decimal. The decimal point is always '.'. Non-finite values give "Infinity", "-Infinity" or
+// "NaN".
 QString formatNumber(double value, const QString& pattern, Precision precision);
 
 // The general text form: the shortest text that reads back to the same single (for

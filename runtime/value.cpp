@@ -118,8 +118,6 @@ QString Value::toText() const {
     switch (kind()) {
     case Kind::Empty:
         return QString();
-    case Kind::Boolean:
-        return std::get<bool>(store_) ? QStringLiteral("True") : QStringLiteral("False");
     case Kind::Text:
         return std::get<QString>(store_);
     default:

@@ -35,8 +35,8 @@ class Value {
     double toDouble() const;
     float toSingle() const { return static_cast<float>(toDouble()); }
     bool toBool() const { return toDouble() != 0.0; }
-    // The value as a caption shows it: numbers in their general form, flags as
-    // "True"/"False", texts as they are, nothing as "".
+    // The value as a caption shows it: numbers, flags among them, in their general form,
+    // texts as they are, nothing as "".
     QString toText() const;
     Precision precision() const; // Integer for integers and longs, Single, or Double
 
