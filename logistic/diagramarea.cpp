@@ -94,7 +94,7 @@ void DiagramArea::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void DiagramArea::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !band_->isVisible()) return;
+    if (event->button() != Qt::LeftButton) return;
     band_->hide();
     const QRectF picked =
         QRectF(dragStart_, event->position()).normalized().translated(-contentsRect().topLeft()) &

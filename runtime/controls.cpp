@@ -25,8 +25,6 @@ ClickFilter::ClickFilter(QWidget* widget) : QObject(widget) {
 }
 
 bool ClickFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
-        return true;
     if (event->type() != QEvent::MouseButtonRelease) return false;
     const auto* e = static_cast<QMouseEvent*>(event);
     const auto* w = static_cast<QWidget*>(watched);

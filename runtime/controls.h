@@ -18,8 +18,8 @@ class QMenu;
 
 namespace zr {
 
-// Takes the mouse clicks on a widget's own area, so that they never reach what lies behind
-// it, and reports a left click released inside it.
+// Reports a left click released inside a widget's own area. The release goes no further, so
+// that what lies behind the widget never takes the click for its own.
 class ClickFilter : public QObject {
     Q_OBJECT
   public:
