@@ -93,7 +93,7 @@ class TestSieve : public WindowTest {
     }
 
     // Vertex entries one after another, each clearing the polygon before, the window hidden
-    // and shown again between; then ratio entries after a cancelled vertex entry.
+    // and shown again between; then ratio entries after a cancelled vertex entry; then Print.
     void entries() {
         Sieve s;
         QStringList seen, ratios; // ratios: offered, then taken
@@ -125,6 +125,12 @@ class TestSieve : public WindowTest {
         QCOMPARE(s.scripted.dialogs.shown[0].defaultText, "3");
         QCOMPARE(ratios, (QStringList{"0.5 to 0.3", "0.3 to r", "0.5 to 0.999", "0.999 to r",
                                       "0.5 to r", "0.5 to r", "0.5 to r", "0.5 to r", "0.5 to r"}));
+        // Print, were it made available: the window on white without its buttons; then the
+        // window as before, its colour too, but Print left hidden.
+        s.control(W, "cmd_print")->setEnabled(true);
+        s.click(W, "cmd_print");
+        QCOMPARE(differs("Sierpinski-print", s.scripted.printer.printed.value(0)), QStringList());
+        QCOMPARE(differs("Sierpinski-printed", s.window(W)), QStringList());
     }
 };
 

@@ -40,19 +40,21 @@ inline QStringList differs(const QString& name, const QImage& image) {
         for (int x = 0; x < seen.width(); ++x) {
             const QRgb a = seen.pixel(x, y), b = shown.pixel(x, y);
             off += std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                             std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))}) > 16;
+                             std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))}) > 2;
         }
     return off ? QStringList{name + QString(": %1 pixels differ").arg(off)} : QStringList{};
 }
 
-// What a user meets in a window besides its picture: the window's place and title bar
-// buttons; each control's place, whether it is shown and enabled, takes the keyboard focus,
-// fills its background, and its font; each menu item's text and whether it is enabled. Where it
+// What a user meets in a window besides its picture: the window's place, title bar
+// buttons and colour; each control's place, whether it is shown and enabled, takes the keyboard
+// focus, fills its background, and its font, and a scroll bar's range, steps, value and whether it
+// moves on with the thumb; each menu item's text and whether it is enabled. Where it
 // differs from the description `name` last reviewed (ZELTA_PICTURES=folder writes it there).
 inline QStringList differs(const QString& name, zr::Form* form) {
     if (qApp->devicePixelRatio() != 1) return {}; // fitted labels may take another pixel
     QStringList seen;
-    QDebug(&seen.emplace_back()) << form->outer()->geometry() << form->outer()->windowFlags();
+    QDebug(&seen.emplace_back()) << form->outer()->geometry() << form->outer()->windowFlags()
+                                 << form->palette().color(QPalette::Window);
     for (QWidget* w : QList<QWidget*>{form} + form->findChildren<QWidget*>())
         if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_") &&
             !qobject_cast<QMenu*>(w))
@@ -60,6 +62,10 @@ inline QStringList differs(const QString& name, zr::Form* form) {
                 << w->objectName() << w->geometry() << w->isVisibleTo(form) << w->isEnabled()
                 << w->focusPolicy() << w->autoFillBackground() << w->font().family()
                 << w->font().pointSizeF() << w->font().bold();
+    for (const QAbstractSlider* s : form->findChildren<QAbstractSlider*>())
+        QDebug(&seen.emplace_back())
+            << s->objectName() << s->minimum() << s->maximum() << s->singleStep() << s->pageStep()
+            << s->value() << s->hasTracking();
     for (const QMenu* menu : form->menus())
         for (const QAction* a : menu->findChildren<QAction*>())
             QDebug(&seen.emplace_back()) << a->objectName() << a->text() << a->isEnabled();

@@ -9,19 +9,19 @@
 namespace zr {
 
 int ScriptedDialogs::messageBox(const QString& text, int style, const QString& title) {
-    shown.append({QStringLiteral("message"), text, title, style, QString()});
+    shown.append({text, title, style, QString()});
     if (whileOpen) whileOpen();
     unexpected += buttons_.isEmpty();
     return buttons_.isEmpty() ? ((style & 7) == MB_YESNO ? IDNO : IDOK) : buttons_.takeFirst();
 }
 
 QString ScriptedDialogs::saveFileName(const QString& title, const QString& suggestedName) {
-    return answerTyped({QStringLiteral("save"), QString(), title, 0, suggestedName});
+    return answerTyped({QString(), title, 0, suggestedName});
 }
 
 QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title,
                                   const QString& defaultText) {
-    return answerTyped({QStringLiteral("input"), prompt, title, 0, defaultText});
+    return answerTyped({prompt, title, 0, defaultText});
 }
 
 QString ScriptedDialogs::answerTyped(const Shown& box) {

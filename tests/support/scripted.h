@@ -16,9 +16,9 @@ namespace zr {
 
 class ScriptedDialogs : public Dialogs {
   public:
+    // A box that came: its message or prompt, title, style and the text it offered.
     struct Shown {
-        QString kind, text,
-            title; // kind: "message", "input" or "save"; text: the message or prompt
+        QString text, title;
         int style = 0;
         QString defaultText;
     };
@@ -83,7 +83,8 @@ struct ScriptedRandom : Random {
 };
 
 struct ScriptedPrinter : Printer {
-    void printImage(const QImage&) override {}
+    QList<QImage> printed;
+    void printImage(const QImage& image) override { printed << image; }
 };
 
 // Starts only the programs among `files`.
@@ -108,8 +109,7 @@ struct ScriptedKeyStore : KeyStore {
     long open(std::uint32_t, const QByteArray& path, std::uint32_t, std::uintptr_t* key) override {
         opened.append(path);
         *key = opened.size();
-        ++openKeys;
-        return ERROR_SUCCESS;
+        return ++openKeys, ERROR_SUCCESS;
     }
     long query(std::uintptr_t key, const QByteArray& name, std::uint32_t* type, char* buffer,
                std::uint32_t* size) override;
