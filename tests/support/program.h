@@ -25,9 +25,9 @@ inline QStringList leftoverWindows() {
     return names;
 }
 
-// Where `image` differs from the picture `name` last reviewed by more than a faint shade (a
-// colour a sixteenth of its range off counts); ZELTA_PICTURES=folder writes what is seen there, to
-// be reviewed. Pictures are reviewed at one device pixel per logical pixel only.
+// Where `image` differs from the picture `name` last reviewed by more than two shades of a
+// colour's 256 (what rounding may take from a blend); ZELTA_PICTURES=folder writes what is seen
+// there, to be reviewed. Pictures are reviewed at one device pixel per logical pixel only.
 inline QStringList differs(const QString& name, const QImage& image) {
     if (image.devicePixelRatio() != 1) return {};
     const QImage seen = image.convertToFormat(QImage::Format_ARGB32);
