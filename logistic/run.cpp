@@ -9,27 +9,12 @@
 #include "runtime/numbers.h"
 
 #include <array>
-#include <cmath>
 
 using namespace zr;
 
 namespace {
 constexpr double NumberColumn = 15;
 constexpr std::array<Colour, 4> Palette{Green, Blue, Magenta, Cyan};
-
-// A step's three lines reach the screen at the next yield. Asked for as the one rectangle
-// they span, they are repainted in one piece; left as three thin strips they make a ragged
-// region whose repaint costs several times as much.
-void repaintStepAsOne(PictureBox* screen, const QLineF& up, const QLineF& down) {
-    const QRectF spanned =
-        QRectF(screen->toPixel(up.x1(), up.y1()), screen->toPixel(down.x1(), down.y1()))
-            .normalized();
-    if (!std::isfinite(spanned.width()) || !std::isfinite(spanned.height())) return;
-    const QRectF visible =
-        spanned.adjusted(-2, -2, 2, 2) & QRectF(QPointF(0, 0), QSizeF(screen->innerSize()));
-    if (visible.isEmpty()) return;
-    screen->update(visible.toAlignedRect().translated(screen->contentsRect().topLeft()));
-}
 } // namespace
 
 void logistic::listLine(const Value& value, qint64 number) {
@@ -71,7 +56,6 @@ void logistic::cmd_start_Click() {
         const std::array<QLineF, 3> lines = logisticmap::cobweb(x.toDouble(), y.toDouble());
         for (const QLineF& line : lines)
             pb_graph->line(line.x1(), line.y1(), line.x2(), line.y2());
-        repaintStepAsOne(pb_graph, lines[0], lines[2]);
         x = y;
         ++n;
 

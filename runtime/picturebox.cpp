@@ -194,9 +194,11 @@ void PictureBox::drawn(const QRectF& pixelRect) {
     const QRect r = pixelRect.toAlignedRect() & QRect(QPoint(0, 0), innerPx_);
     if (r.isEmpty()) return;
     if (autoRedraw_) {
-        // Kept drawing reaches the screen at the next refresh or yield.
+        // Kept drawing reaches the screen at the next refresh or yield, as the one rectangle
+        // that all drawing since the last repaint spans: a step's several lines repainted as
+        // a ragged region of thin strips would cost several times as much.
         dirty_ |= r;
-        update(r.translated(contentsRect().topLeft()));
+        update(dirty_.translated(contentsRect().topLeft()));
     } else {
         // Without a kept copy the drawing goes straight to the screen.
         repaint(r.translated(contentsRect().topLeft()));

@@ -49,7 +49,6 @@ class TestLogistic : public WindowTest {
     // and cleared.
     void entriesAndGraphs() {
         Logistic p;
-        QVERIFY(p.blank());
         QStringList seen{"", p.caption(), p.text(L, "lbl_x0")};
         for (const char* typed : {"k 3.20", "x0 0.25", "k abc", "x0 2", "k 0", "x0 0.99999"}) {
             p.enter(L, "cmd_" + QString(typed).section(' ', 0, 0),

@@ -58,8 +58,7 @@ class TstNumbers : public QObject {
         row("pattern: far below the last decimal", formatNumber(1e-5, "0.00", D), "0.00");
         row("pattern: no decimals, no point", formatNumber(3, "0.##", I), "3");
         row("pattern: seven digits first", formatNumber(1.2345678, "0.0000000", S), "1.2345680");
-        row("pattern: zeros past the digits", formatNumber(1e20, "00.0###", D),
-            "100000000000000000000.0");
+        row("pattern: zeros past digits", formatNumber(1e20, "0.0", D), "100000000000000000000.0");
         row("pattern: minus infinity", formatNumber(-qInf(), "0.00", D), "-Infinity");
         row("pattern: beyond a single", formatNumber(1e39, "0.00", S), "Infinity");
         row("general: single third", generalForm(1.0 / 3, S), "0.33333334");
