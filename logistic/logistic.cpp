@@ -30,7 +30,6 @@ void logistic::registerWindow(Runtime& rt) {
 logistic::logistic(Runtime& rt)
     : ProgramWindow(rt, Name, QStringLiteral("Do you want to finish with Logistic Mapping?"),
                     QStringLiteral("0.0")) {
-    setCaption(QStringLiteral("Logistic Mapping: y = kx(1 - x)"));
     setWindowIcon(artwork::cobwebIcon());
     buildControls();
     buildScrollBars();

@@ -16,7 +16,6 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <thread>
 
 namespace zr {
@@ -88,15 +87,6 @@ void QtClock::waitForEvents(double seconds) {
 }
 
 QtRandom::QtRandom() : engine_(std::random_device{}()) {}
-
-void QtRandom::randomize(float seed) {
-    std::uint32_t bits;
-    static_assert(sizeof bits == sizeof seed);
-    std::memcpy(&bits, &seed, sizeof bits);
-    // Mixed with the old sequence: two runs started within one timer tick still differ.
-    std::seed_seq seq{bits, static_cast<std::uint32_t>(engine_())};
-    engine_.seed(seq);
-}
 
 float QtRandom::next() {
     // 24 random bits: every value is exact in single precision and below 1.

@@ -35,7 +35,9 @@ class QtClock : public Clock {
 class QtRandom : public Random {
   public:
     QtRandom();
-    void randomize(float seed) override;
+    // Seeded once from the system's entropy, the sequence never repeats a run: a seed from
+    // the timer could only make two runs alike.
+    void randomize(float) override {}
     float next() override;
 
   private:

@@ -50,8 +50,7 @@ class Clock {
 class Random {
   public:
     virtual ~Random() = default;
-    // Starts a new sequence from `seed` (the timer) mixed with the old one, so that two
-    // runs started within the same timer tick still differ.
+    // A run begins: its numbers are to differ from every other run's. `seed` is the timer.
     virtual void randomize(float seed) = 0;
     // The next number, uniform on [0, 1).
     virtual float next() = 0;
