@@ -23,10 +23,9 @@ void Zelta::MDIForm_Load() {
     if (zr::Form* splash = rt().loadedForm(frmSplash::Name)) splash->Refresh();
     Module1::delay(rt(), 4);
     rt().unload(frmSplash::Name);
-    // Closed during the wait, the program is over: the windows below are not loaded.
+    // Closed during the wait, the program is over: the windows below are not loaded. Hiding
+    // a window loads it first: the programs are ready, out of sight, behind the chooser.
     rt().show(intro::Name);
-    rt().form(QStringLiteral("logistic"));
     rt().hide(QStringLiteral("logistic"));
-    rt().form(QStringLiteral("Sierpinski"));
     rt().hide(QStringLiteral("Sierpinski"));
 }
