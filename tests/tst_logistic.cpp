@@ -50,7 +50,7 @@ class TestLogistic : public WindowTest {
     void entriesAndGraphs() {
         Logistic p;
         QStringList seen{"", p.caption(), p.text(L, "lbl_x0")};
-        for (const char* typed : {"k 3.20", "x0 0.25", "k abc", "x0 2", "k 0", "x0 0.99999"}) {
+        for (const char* typed : {"k 3.20", "x0 0.25", "k abc", "x0 1", "k 0", "x0 0.99999"}) {
             p.enter(L, "cmd_" + QString(typed).section(' ', 0, 0),
                     {QString(typed).section(' ', 1)});
             seen << p.scripted.dialogs.shown.last().defaultText << p.caption()
@@ -61,9 +61,9 @@ class TestLogistic : public WindowTest {
                                     "3.0",  caption("3.20", 12, "0.5"),  "x0 = 0.5000 5000",
                                     "0.5",  caption("3.2", 10, "0.25"),  "x0 = 0.2500 2500",
                                     "3.20", caption("abc", 12, "0.25"),  "x0 = 0.2500 2500",
-                                    "0.25", caption("0.0", 14, "2"),     "x0 = 0.2500 2500",
+                                    "0.25", caption("0.0", 14, "1"),     "x0 = 0.2500 2500",
                                     "abc",  caption("k", 12, "0.25"),    "x0 = 0.2500 2500",
-                                    "2",    caption("0.0", 10, "1.0"),   "x0 = 1.0000 10000"}));
+                                    "1",    caption("0.0", 10, "1.0"),   "x0 = 1.0000 10000"}));
         // clang-format on
         QCOMPARE(p.scripted.dialogs.shown.last().title, "y = kx(1 - x)");
         p.bar("hsb_x0")->triggerAction(QAbstractSlider::SliderSingleStepSub); // an arrow click
