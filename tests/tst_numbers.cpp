@@ -66,7 +66,7 @@ class TstNumbers : public QObject {
         row("general: single exponent", generalForm(12345678, S), "1.2345678E+07");
         row("general: double in full", generalForm(123456789012345, D), "123456789012345");
         row("general: small plain", generalForm(-0.0001, D), "-0.0001");
-        row("general: small exponent", generalForm(1.5e-7, D), "1.5E-07");
+        row("general: beyond a single", generalForm(-1.5e40, D), "-1.5E+40");
         row("general: integer", shown(i(-32768)), "int16: -32768");
         row("general: nan", generalForm(qQNaN(), D), "NaN");
         row("general: zeros after the digits", generalForm(1500, S), "1500");
