@@ -46,7 +46,6 @@ frmAbout::frmAbout(Runtime& rt) : Form(rt, Name, Kind::TopLevel) {
     place(picIcon, QStringLiteral("picIcon"), QStringLiteral("Program icon"), {240, 240, 540, 540});
     picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picIcon->setLineWidth(2);
-    picIcon->setAlignment(Qt::AlignCenter);
     const QPixmap icon = QPixmap::fromImage(artwork::aboutBox());
     picIcon->setPixmap(icon);
     // The area fits itself to its picture, inside its border.
