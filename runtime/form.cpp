@@ -100,7 +100,6 @@ void Form::setCaption(const QString& caption) {
     QString title = caption;
     title.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
     setWindowTitle(title);
-    if (sub_) sub_->setWindowTitle(title);
 }
 
 QRect Form::outerPx() const {

@@ -59,8 +59,6 @@ void MdiForm::adopt(Form* child) {
     sub->setObjectName(child->objectName() + QStringLiteral("Window"));
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->setWidget(child);
-    sub->setWindowIcon(child->windowIcon());
-    sub->setWindowTitle(child->windowTitle());
     area_->addSubWindow(sub);
     sub->hide();
     child->sub_ = sub;
@@ -91,7 +89,6 @@ Form* MdiForm::activeChild() const {
 
 void MdiForm::activate(Form* child) {
     if (!child->sub_) return;
-    child->sub_->raise();
     area_->setActiveSubWindow(child->sub_);
     updateMenus();
 }
