@@ -45,8 +45,6 @@ bool PictureMenu::eventFilter(QObject* watched, QEvent* event) {
         event->type() == QEvent::ContextMenu ||
         (event->type() == QEvent::KeyPress && isMenuKey(static_cast<QKeyEvent*>(event)));
     if (watched != area_ || !asked) return false;
-    // Where the keyboard asks, the platform may send its own request too: one menu opens.
-    if (isVisible()) return true;
     if (event->type() == QEvent::ContextMenu &&
         static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Mouse)
         popup(static_cast<QContextMenuEvent*>(event)->globalPos());
