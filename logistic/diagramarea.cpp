@@ -50,8 +50,7 @@ void DiagramArea::putColumns(int first, const QVector<bifurcation::Column>& colu
             reinterpret_cast<QRgb*>(image.scanLine(row))[first + i] =
                 shade(counts[row], plotted, back);
     }
-    const double dpr = image.devicePixelRatio();
-    drawn(QRectF(first / dpr, 0, columns.size() / dpr + 1, innerSize().height()));
+    drawn(rect()); // all of it: a view's columns come in a few dozen batches
 }
 
 void DiagramArea::setMarker(double k) {

@@ -157,7 +157,7 @@ void PictureBox::cls() {
     image_.fill(toQColor(back_));
     curX_ = scaleLeft_;
     curY_ = scaleTop_;
-    drawn(QRectF(QPointF(0, 0), QSizeF(innerPx_)));
+    drawn(rect()); // all of it
 }
 
 double PictureBox::textHeight() const {
