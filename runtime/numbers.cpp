@@ -217,10 +217,10 @@ QString generalForm(double value, Precision precision,
         roundAwayAt(d, keep);
         d.digits.erase(d.digits.find_last_not_of('0') + 1);
         const bool usual = exponentForm(d, precision);
-        text = written(d, value < 0, usual);
+        text = written(d, std::signbit(value), usual);
         if (fits(text)) return text;
         // The other form only where it is no longer: plainly, a tiny number is all zeros.
-        const QString other = written(d, value < 0, !usual);
+        const QString other = written(d, std::signbit(value), !usual);
         if (other.size() <= text.size() && fits(other)) return other;
     }
     // Not even one digit fits: the one digit all the same, never a cut-off text.
