@@ -127,8 +127,7 @@ struct TestProgram {
     void trigger(const QString& w, const QString& item) { control<QAction>(w, item)->trigger(); }
     // Answers the next message box with `answer`, then clicks.
     void confirm(const QString& w, const QString& button, int answer = zr::IDYES) {
-        scripted.dialogs.answer(answer);
-        click(w, button);
+        scripted.dialogs.answer(answer), click(w, button);
     }
     // Types the texts into the input boxes that come, in order, then clicks; "<cancel>"
     // cancels a box.
