@@ -3,6 +3,8 @@
 
 #include "logistic/diagramarea.h"
 
+#include "logistic/logisticmap.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRubberBand>
@@ -11,8 +13,6 @@
 using namespace zr;
 
 namespace {
-// As many as the values screen lists.
-constexpr int MarksKept = 30;
 // A smaller rectangle is a click that slipped, not a choice.
 constexpr int SmallestDrag = 4;
 
@@ -62,7 +62,7 @@ void DiagramArea::setMarker(double k) {
 void DiagramArea::addMark(double x, bool restart) {
     if (restart) marks_.clear();
     marks_.append(x);
-    if (marks_.size() > MarksKept) marks_.removeFirst();
+    if (marks_.size() > logisticmap::Listing::Lines) marks_.removeFirst(); // as listed
     update();
 }
 
