@@ -44,11 +44,12 @@ void DiagramArea::setView(const bifurcation::View& view) {
 void DiagramArea::putColumns(int first, const QVector<bifurcation::Column>& columns, int plotted) {
     QImage& image = canvas();
     const QRgb back = toQColor(backColor()).rgb();
-    for (int i = 0; i < columns.size() && first + i < image.width(); ++i) {
-        const QVector<quint32>& counts = columns[i].counts;
-        for (int row = 0; row < counts.size() && row < image.height(); ++row)
-            reinterpret_cast<QRgb*>(image.scanLine(row))[first + i] =
-                shade(counts[row], plotted, back);
+    // A column a device pixel wide, as many rows as the picture has: the picture checks that.
+    int x = first;
+    for (const bifurcation::Column& column : columns) {
+        for (int row = 0; row < column.counts.size(); ++row)
+            image.setPixel(x, row, shade(column.counts[row], plotted, back));
+        ++x;
     }
     drawn(rect()); // all of it: a view's columns come in a few dozen batches
 }
