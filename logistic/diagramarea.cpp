@@ -21,8 +21,7 @@ QRgb shade(quint32 count, int plotted, QRgb back) {
     if (count == 0) return back;
     // From 0.3 for one visit to 1 where every step lands: never outside the grey scale.
     const double darkness = 0.3 + 0.7 * std::log1p(count) / std::log1p(plotted);
-    const int grey = static_cast<int>(255 * (1 - darkness));
-    return qRgb(grey, grey, grey);
+    return QColor::fromRgbF(1 - darkness, 1 - darkness, 1 - darkness).rgb();
 }
 } // namespace
 
