@@ -14,29 +14,25 @@ namespace zr {
 namespace {
 constexpr double BorderTw = 30.0;
 
-// Liang-Barsky: cuts the segment a-b to `box`; false when nothing of it is inside.
-bool clipSegment(QPointF& a, QPointF& b, const QRectF& box) {
+// Liang-Barsky: cuts the segment a-b to `box`. Of a segment wholly outside the box, what
+// is left lies outside it still, so it draws nothing inside.
+void clipSegment(QPointF& a, QPointF& b, const QRectF& box) {
     double t0 = 0.0, t1 = 1.0;
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
     const double p[] = {-dx, dx, -dy, dy};
     const double q[] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
                         box.bottom() - a.y()};
     for (std::size_t i = 0; i < std::size(p); ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0) return false;
-            continue;
-        }
+        if (p[i] == 0.0) continue; // along that edge: nothing to cut
         const double t = q[i] / p[i];
         if (p[i] < 0.0)
             t0 = std::max(t0, t);
         else
             t1 = std::min(t1, t);
-        if (t0 > t1) return false;
     }
     const QPointF start = a;
     a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
     b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
-    return true;
 }
 
 bool finite(const QPointF& p) {
@@ -133,7 +129,7 @@ void PictureBox::line(double x1, double y1, double x2, double y2, Colour colour)
     const double margin = drawWidth_ + 2.0;
     const QRectF box(-margin, -margin, innerPx_.width() + 2 * margin,
                      innerPx_.height() + 2 * margin);
-    if (!clipSegment(a, b, box)) return;
+    clipSegment(a, b, box);
     // A quarter pixel in from the corner of the end pixels, not their centres: the painter
     // rounds a one-pixel pen's half-way points up, which would light the next pixel, and at
     // a scale factor of 1.5 a centred pen leaves the screen pixel the logical one starts in.
