@@ -118,9 +118,8 @@ class TestDiagram : public WindowTest {
             QTRY_COMPARE_NE(seen(d, 3.2, 0.7995), Qt::white);
             // Backspace, where the drag left the keyboard focus, resets the view with Shift held
             // too: of the shifted keys only F10 opens the menu.
-            byMenu
-                ? p.choose(Dia, "pb_diagram", "", Qt::Key_R)
-                : QTest::keyClick(d->window()->focusWidget(), Qt::Key_Backspace, Qt::ShiftModifier);
+            byMenu ? p.choose(Dia, "pb_diagram", "", Qt::Key_R)
+                   : QTest::keyClick(d->focusWidget(), Qt::Key_Backspace, Qt::ShiftModifier);
             // A drag along one row is a click that slipped, not a choice.
             QTest::mousePress(d, Qt::LeftButton, {}, inside + d->pixelOf(3.0, 0.9));
             QTest::mouseRelease(d, Qt::LeftButton, {}, inside + d->pixelOf(3.5, 0.9));
