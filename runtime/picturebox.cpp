@@ -110,15 +110,13 @@ void PictureBox::pset(double x, double y, Colour colour) {
     const QPoint centre = pixelOf(x, y);
     const QRect dot(centre.x() - (drawWidth_ - 1) / 2, centre.y() - (drawWidth_ - 1) / 2,
                     drawWidth_, drawWidth_);
-    const QRect visible = dot & QRect(QPoint(0, 0), innerPx_);
-    if (visible.isEmpty()) return;
     QPainter p(&image_);
     setupPainter(p);
     // A quarter pixel up and left, as lines are drawn, so that at any scale factor the dot
     // covers the screen pixels its logical pixel starts in.
-    p.fillRect(QRectF(visible).translated(-0.25, -0.25), toQColor(colour));
+    p.fillRect(QRectF(dot).translated(-0.25, -0.25), toQColor(colour));
     p.end();
-    drawn(visible);
+    drawn(dot);
 }
 
 void PictureBox::line(double x1, double y1, double x2, double y2, Colour colour) {
