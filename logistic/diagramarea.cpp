@@ -75,10 +75,9 @@ void DiagramArea::paintEvent(QPaintEvent* event) {
     // The view's far edges, kMax and xMin, lie in its last column and row.
     const int column = pixelOf(markerK_, view_.xMin).x();
     p.fillRect(QRect(column, 0, 1, innerSize().height()), toQColor(Red));
-    for (double x : marks_) {
-        if (x >= view_.xMin && x <= view_.xMax)
-            p.fillRect(QRect(column - 4, pixelOf(markerK_, x).y() - 1, 9, 3), toQColor(Blue));
-    }
+    // A value outside a zoomed view is cut off with the rest of what lies outside.
+    for (double x : marks_)
+        p.fillRect(QRect(column - 4, pixelOf(markerK_, x).y() - 1, 9, 3), toQColor(Blue));
 }
 
 void DiagramArea::mousePressEvent(QMouseEvent* event) {
