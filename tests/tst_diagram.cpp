@@ -109,10 +109,10 @@ class TestDiagram : public WindowTest {
         QCOMPARE(seen(d, 3.999, 0.2), Qt::red); // in the last column
         p.enter(Log, "cmd_k", {"5"});
         QCOMPARE_NE(seen(d, 3.999, 0.2), Qt::red);
-        const QPoint inside = d->contentsRect().topLeft();
+        const QPoint in = d->contentsRect().topLeft(); // where the picture starts
         for (bool byMenu : {false, true}) {
-            QTest::mousePress(d, Qt::LeftButton, {}, inside + d->pixelOf(3.0, 0.9));
-            QTest::mouseRelease(d, Qt::LeftButton, {}, inside + d->pixelOf(3.5, 0.3));
+            QTest::mousePress(d, Qt::LeftButton, {}, in + d->pixelOf(3.0, 0.9));
+            QTest::mouseRelease(d, Qt::LeftButton, {}, in + d->pixelOf(3.5, 0.3));
             QCOMPARE(p.range(), (Ks{3, 3.5, 0.3, 0.9}));
             // The upper value of the 2-cycle at k = 3.2, where the whole range shows nothing.
             QTRY_COMPARE_NE(seen(d, 3.2, 0.7995), Qt::white);
@@ -120,9 +120,9 @@ class TestDiagram : public WindowTest {
             // too: of the shifted keys only F10 opens the menu.
             byMenu ? p.choose(Dia, "pb_diagram", "", Qt::Key_R)
                    : QTest::keyClick(d->focusWidget(), Qt::Key_Backspace, Qt::ShiftModifier);
-            // A drag along one row is a click that slipped, not a choice.
-            QTest::mousePress(d, Qt::LeftButton, {}, inside + d->pixelOf(3.0, 0.9));
-            QTest::mouseRelease(d, Qt::LeftButton, {}, inside + d->pixelOf(3.5, 0.9));
+            // A drag three pixels high is a click that slipped, not a choice.
+            QTest::mousePress(d, Qt::LeftButton, {}, in + d->pixelOf(3.0, 0.9));
+            QTest::mouseRelease(d, Qt::LeftButton, {}, in + d->pixelOf(3.5, 0.9) + QPoint(0, 3));
             QCOMPARE(p.range(), (Ks{2.5, 4, 0, 1}));
         }
         // The exponent's curve crosses k = 3.2 at the 2-cycle's ln(0.16) / 2.
