@@ -83,13 +83,12 @@ void DiagramArea::paintEvent(QPaintEvent* event) {
 void DiagramArea::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return PictureBox::mousePressEvent(event);
     dragStart_ = event->position().toPoint();
-    band_->setGeometry(QRect(dragStart_, QSize()));
-    band_->show();
 }
 
 void DiagramArea::mouseMoveEvent(QMouseEvent* event) {
-    if (band_->isVisible())
-        band_->setGeometry(QRect(dragStart_, event->position().toPoint()).normalized());
+    if (!(event->buttons() & Qt::LeftButton)) return;
+    band_->setGeometry(QRect(dragStart_, event->position().toPoint()).normalized());
+    band_->show();
 }
 
 void DiagramArea::mouseReleaseEvent(QMouseEvent* event) {

@@ -9,6 +9,7 @@
 
 #include <QClipboard>
 #include <QMdiSubWindow>
+#include <QRubberBand>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -101,18 +102,22 @@ class TestDiagram : public WindowTest {
         QCOMPARE(seen(d, 3.0, 0.5625), Qt::blue);
         QCOMPARE(differs("Diagram-marks", p.window(Dia)->outer()->grab().toImage()), QStringList());
         // It moves to another k without those values, to the top left corner at the view's least k
-        // and to the last column at its greatest, and goes where k is out of the view.
+        // and to the last column at its greatest; then k leaves the view.
         p.enter(Log, "cmd_k", {"2.5"});
         QCOMPARE((QList<QColor>{seen(d, 3.0, 0.2), seen(d, 2.5, 1), seen(d, 2.5, 0.5)}),
                  (QList<QColor>{Qt::white, Qt::red, Qt::red}));
         p.enter(Log, "cmd_k", {"4"});
         QCOMPARE(seen(d, 3.999, 0.2), Qt::red); // in the last column
         p.enter(Log, "cmd_k", {"5"});
-        QCOMPARE_NE(seen(d, 3.999, 0.2), Qt::red);
-        const QPoint in = d->contentsRect().topLeft(); // where the picture starts
+        // A drag over k from 3 to 3.5 and x from 0.3 to 0.9, in the area's own pixels.
+        const QPoint from = d->contentsRect().topLeft() + d->pixelOf(3.0, 0.9),
+                     to = d->contentsRect().topLeft() + d->pixelOf(3.5, 0.3);
+        const QRubberBand* band = d->findChild<QRubberBand*>(); // it shows the drag
         for (bool byMenu : {false, true}) {
-            QTest::mousePress(d, Qt::LeftButton, {}, in + d->pixelOf(3.0, 0.9));
-            QTest::mouseRelease(d, Qt::LeftButton, {}, in + d->pixelOf(3.5, 0.3));
+            QTest::mousePress(d, Qt::LeftButton, {}, from);
+            QTest::mouseMove(d, to);
+            QCOMPARE(band->visibleRegion().boundingRect().translated(band->pos()), QRect(from, to));
+            QTest::mouseRelease(d, Qt::LeftButton, {}, to);
             QCOMPARE(p.range(), (Ks{3, 3.5, 0.3, 0.9}));
             // The upper value of the 2-cycle at k = 3.2, where the whole range shows nothing.
             QTRY_COMPARE_NE(seen(d, 3.2, 0.7995), Qt::white);
@@ -121,8 +126,8 @@ class TestDiagram : public WindowTest {
             byMenu ? p.choose(Dia, "pb_diagram", "", Qt::Key_R)
                    : QTest::keyClick(d->focusWidget(), Qt::Key_Backspace, Qt::ShiftModifier);
             // A drag three pixels high is a click that slipped, not a choice.
-            QTest::mousePress(d, Qt::LeftButton, {}, in + d->pixelOf(3.0, 0.9));
-            QTest::mouseRelease(d, Qt::LeftButton, {}, in + d->pixelOf(3.5, 0.9) + QPoint(0, 3));
+            QTest::mousePress(d, Qt::LeftButton, {}, from);
+            QTest::mouseRelease(d, Qt::LeftButton, {}, QPoint(to.x(), from.y() + 3));
             QCOMPARE(p.range(), (Ks{2.5, 4, 0, 1}));
         }
         // The exponent's curve crosses k = 3.2 at the 2-cycle's ln(0.16) / 2.
