@@ -47,7 +47,7 @@ class TestCanvas : public QObject {
         QTest::addColumn<Points>("points");
         QTest::addColumn<QRect>("pixels");
         QTest::newRow("near edge") << Points{{0, 0.6}} << QRect(0, 158, 1, 1);
-        QTest::newRow("from the edge") << Points{{0, 0.5}, {0.75, 0.5}} << QRect(0, 198, 298, 1);
+        QTest::newRow("from outside") << Points{{-1, -0.5}, {0.5, 1}} << QRect(0, 0, 199, 199);
         QTest::newRow("edges") << Points{{0, 0}, {0, 1}, {1, 1}, {1, 0}} << QRect(0, 0, 396, 396);
     }
     void drawnOnDevicePixels() {
