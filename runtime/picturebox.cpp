@@ -56,7 +56,6 @@ PictureBox::PictureBox(QWidget* parent, const QString& name, const QString& acce
     const double borderTw = border3d ? BorderTw : 0.0;
     innerTw_ = QSizeF(tw.width() - 2 * borderTw, tw.height() - 2 * borderTw);
     innerPx_ = contentsRect().size();
-    setScale(0, 0, innerTw_.width() / TwipsPerPixel, innerTw_.height() / TwipsPerPixel);
     const qreal dpr = qApp ? qApp->devicePixelRatio() : 1.0;
     image_ = QImage(innerPx_ * dpr, QImage::Format_RGB32);
     image_.setDevicePixelRatio(dpr);

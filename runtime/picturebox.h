@@ -102,7 +102,7 @@ class PictureBox : public QFrame {
     QSizeF innerTw_;
     QSize innerPx_;
     double scaleLeft_ = 0, scaleTop_ = 0;
-    QTransform toPixels_, toUnits_;
+    QTransform toPixels_, toUnits_; // at first a unit is a pixel
     Colour back_ = SysWindowBackground;
     Colour fore_ = Black;
     int drawMode_ = CopyPen;
