@@ -49,7 +49,7 @@ void ValuesScreen::print(const QString& text, bool endLine) {
     const int width = laidOut(text).advance;
     advanceCursor(width, endLine);
     const QPointF at = toPixel(x, y);
-    if (!isVisible() || !writable(at)) return;
+    if (!isVisible() || !drawable(at)) return;
     shown_.append({x, y, text, foreColor()});
     // The text's whole line shows at once.
     const QRect inner = contentsRect();

@@ -89,7 +89,7 @@ QPointF PictureBox::pixelAt(const QPointF& p) const {
 
 QPoint PictureBox::pixelOf(double x, double y) const {
     const QPointF p = toPixel(x, y);
-    if (!finite(p) || std::abs(p.x()) > 1e9 || std::abs(p.y()) > 1e9) return QPoint(-1, -1);
+    if (!drawable(p)) return QPoint(-1, -1);
     return pixelAt(p).toPoint();
 }
 
@@ -166,7 +166,7 @@ void PictureBox::advanceCursor(int widthPx, bool endLine) {
     }
 }
 
-bool PictureBox::writable(const QPointF& at) {
+bool PictureBox::drawable(const QPointF& at) {
     return finite(at) && QRectF(-1e6, -1e6, 2e6, 2e6).contains(at);
 }
 

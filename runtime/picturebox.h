@@ -38,7 +38,8 @@ class PictureBox : public QFrame {
     // Where a point in scale units falls, in logical pixels from the inner top-left corner.
     QPointF toPixel(double x, double y) const { return toPixels_.map(QPointF(x, y)); }
     // The logical pixel that a point in scale units lights; a point on the right or
-    // bottom edge of the scale's area lights the last pixel.
+    // bottom edge of the scale's area lights the last pixel, and one that the painter
+    // cannot take, (-1, -1), outside.
     QPoint pixelOf(double x, double y) const;
     QSize innerSize() const { return innerPx_; }
 
@@ -81,9 +82,9 @@ class PictureBox : public QFrame {
     void paintEvent(QPaintEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-    // Whether text can be drawn at `at` (logical pixels): a finite point within a million
-    // pixels of the area, as far as the painter's whole-number coordinates reach safely.
-    static bool writable(const QPointF& at);
+    // Whether the painter can take a point (logical pixels): finite and within a million
+    // pixels of the area, as far as its whole-number coordinates reach safely.
+    static bool drawable(const QPointF& at);
     // Moves the text cursor past a text `widthPx` logical pixels wide, or to the start of
     // the next line.
     void advanceCursor(int widthPx, bool endLine);
