@@ -40,13 +40,14 @@ QRect device(const QRect& r) {
 class TestCanvas : public QObject {
     Q_OBJECT
   private slots:
-    // A dot, or lines joining points, light the logical pixels they land on, all the device
+    // A dot four pixels wide, from the pixel up and left of its own, cut by the area's edge,
+    // or lines joining points, light the logical pixels they land on, all the device
     // pixels each starts in and no others, in the kept picture and on the screen: sharp and
     // in place. The unit square's far edges light the last pixels.
     void drawnOnDevicePixels_data() {
         QTest::addColumn<Points>("points");
         QTest::addColumn<QRect>("pixels");
-        QTest::newRow("near edge") << Points{{0, 0.6}} << QRect(0, 158, 1, 1);
+        QTest::newRow("wide dot at the edge") << Points{{0, 0.6}} << QRect(0, 157, 3, 4);
         QTest::newRow("from outside") << Points{{-1, -0.5}, {0.5, 1}} << QRect(0, 0, 199, 199);
         QTest::newRow("edges") << Points{{0, 0}, {0, 1}, {1, 1}, {1, 0}} << QRect(0, 0, 396, 396);
     }
@@ -56,7 +57,7 @@ class TestCanvas : public QObject {
         const auto pb = graph();
         pb->show();
         QVERIFY(QTest::qWaitForWindowExposed(pb.get()));
-        if (points.size() == 1) pb->pset(points[0].x(), points[0].y(), Red);
+        if (points.size() == 1) pb->setDrawWidth(4), pb->pset(points[0].x(), points[0].y(), Red);
         for (int i = 1; i < points.size(); ++i)
             pb->line(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y(), Black);
         QCOMPARE(inked(pb->image()), device(pixels));
