@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Zelta contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The picture area: its scale and closed far edges, drawing on the screen's device pixels
-// and the exclusive-or flash. Also run at two device pixels a logical pixel.
+// The picture area: its scale and closed far edges, drawing and clearing on the screen's
+// device pixels. Also run at two device pixels a logical pixel. (The exclusive-or flash: the
+// sieve's pictures and tst_desktop. Text on an area: the values screen's listing, in
+// tst_logistic.)
 #include "runtime/picturebox.h"
 
 #include <QApplication>
@@ -61,26 +63,14 @@ class TestCanvas : public QObject {
         for (int i = 1; i < points.size(); ++i)
             pb->line(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y(), Black);
         QCOMPARE(inked(pb->image()), device(pixels));
-        // Each drawing reaches the screen as it is drawn, without a repaint of the whole area
-        // (read from the screen itself at one device pixel a logical pixel).
-        QPixmap screen = pb->grab();
-        if (qApp->devicePixelRatio() == 1) screen = pb->screen()->grabWindow(pb->winId());
-        QCOMPARE(inked(screen.toImage().copy(device(pb->contentsRect()))), device(pixels));
-    }
-
-    // A flash drawn twice gives back every pixel, over earlier drawing and cut by the edges.
-    // (Its colour and width on the screen: tst_desktop. Text on an area: the values screen's
-    // listing, in tst_logistic.)
-    void flash() {
-        const auto pb = graph();
-        pb->line(0, 0, 1, 1, Black);
-        const QImage before = pb->image().copy();
-        pb->setDrawMode(PictureBox::XorPen);
-        pb->setDrawWidth(4);
-        const Points spots{{0.5, 0.5}, {0.503, 0.497}, {0, 1}, {1, 0}};
-        for (const QPointF& spot : spots + spots)
-            pb->pset(spot.x(), spot.y(), Cyan);
-        QCOMPARE(pb->image(), before);
+        // Each drawing reaches the screen as it is drawn, without a repaint of the whole area,
+        // and so does a clear (read from the screen itself at one device pixel a logical pixel).
+        for (const QRect& shown : {device(pixels), QRect()}) {
+            QPixmap screen = pb->grab();
+            if (qApp->devicePixelRatio() == 1) screen = pb->screen()->grabWindow(pb->winId());
+            QCOMPARE(inked(screen.toImage().copy(device(pb->contentsRect()))), shown);
+            pb->cls();
+        }
     }
 };
 
