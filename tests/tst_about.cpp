@@ -123,8 +123,9 @@ class TestAbout : public WindowTest {
             QTimer::singleShot(0, [&seen, &dir, key] {
                 QWidget* box = QApplication::activeModalWidget();
                 seen << box->windowTitle();
-                if (auto* m = qobject_cast<QMessageBox*>(box))
-                    seen << m->text() + QString(" %1 %2").arg(m->icon()).arg(m->buttons().size());
+                if (auto* m = qobject_cast<QMessageBox*>(box)) // its text shown as written
+                    seen << m->text() + QString(" %1 %2").arg(m->icon()).arg(m->buttons().size()) +
+                                (m->textFormat() == Qt::PlainText ? " plain" : "");
                 if (auto* f = qobject_cast<QFileDialog*>(box)) {
                     auto* name = f->findChild<QLineEdit*>("fileNameEdit");
                     seen << name->text() + (f->directory() == QDir(dir.path()) ? " there" : "");
@@ -139,8 +140,9 @@ class TestAbout : public WindowTest {
             answer(key), seen << d.inputBox("k\r\nnow", "I", "3.0");
             answer(key), seen << d.saveFileName("S", "x.png");
         }
-        QCOMPARE(seen.join('|'), "Q|? 4 2|6|E|! 2 1|1|I|3.0|S|x.png|" + dir.filePath("k.png") +
-                                     "|Q|? 4 2|7|E|! 2 1|1|I||S|x.png there|");
+        QCOMPARE(seen.join('|'), "Q|? 4 2 plain|6|E|! 2 1 plain|1|I|3.0|S|x.png|" +
+                                     dir.filePath("k.png") +
+                                     "|Q|? 4 2 plain|7|E|! 2 1 plain|1|I||S|x.png there|");
         QtClock clock;
         QObject timers; // they go with it
         int handled = 0;
