@@ -159,7 +159,7 @@ class TestAbout : public WindowTest {
 
     // On a desktop the store records the first installed tool of its list as the path, with
     // its zero byte, and never writes past the caller's buffer. It holds no other key, nor the
-    // tool's key under another root.
+    // tool's key under another root; a key not open cannot be closed.
     void desktopStore() {
         QStringList installed{"gnome-system-monitor", "hardinfo"};
         DesktopKeyStore store([&](const QString& name) {
@@ -175,8 +175,8 @@ class TestAbout : public WindowTest {
                 << store.open(KeyStore::HKEY_LOCAL_MACHINE, FolderKey, 0, &key)
                 << store.open(KeyStore::HKEY_LOCAL_MACHINE + 1, ToolKey, 0, &key);
         installed.clear();
-        results << store.open(KeyStore::HKEY_LOCAL_MACHINE, ToolKey, 0, &key);
-        QCOMPARE(results, (QList<long>{0, 234, 14, 0, 1, 0, 2, 2, 2}));
+        results << store.open(KeyStore::HKEY_LOCAL_MACHINE, ToolKey, 0, &key) << store.close(key);
+        QCOMPARE(results, (QList<long>{0, 234, 14, 0, 1, 0, 2, 2, 2, 6}));
         QCOMPARE(QByteArray(buffer, 14), QByteArray("/opt/hardinfo", 14));
     }
 };
