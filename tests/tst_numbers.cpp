@@ -53,7 +53,7 @@ class TstNumbers : public QObject {
         row("pattern: integer keeps a decimal", formatNumber(3, "0.0###", I), "3.0");
         row("pattern: fifteen digits first", formatNumber(2.675, "0.00", D), "2.68");
         row("pattern: carry into whole part", formatNumber(0.99999, "0.0###", D), "1.0");
-        row("pattern: half away from zero", formatNumber(-2.5, "0", D), "-3");
+        row("pattern: half away from zero", formatNumber(-0.5, "0", D), "-1");
         row("pattern: no minus zero", formatNumber(-0.004, "0.00", D), "0.00");
         row("pattern: far below the last decimal", formatNumber(1e-5, "0.00", D), "0.00");
         row("pattern: no decimals, no point", formatNumber(3, "0.##", I), "3");
