@@ -46,11 +46,7 @@ MdiForm::~MdiForm() {
     // handler returns.
     for (QMdiSubWindow* sub : area_->subWindowList()) {
         Form* f = formOf(sub);
-        if (f && f->busy_ > 0) {
-            area_->removeSubWindow(sub);
-            sub->setParent(nullptr);
-            sub->hide();
-        }
+        if (f && f->busy_ > 0) area_->removeSubWindow(sub); // which hides it, parentless
     }
 }
 
