@@ -55,8 +55,7 @@ void MdiForm::adopt(Form* child) {
     sub->setObjectName(child->objectName() + QStringLiteral("Window"));
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->setWidget(child);
-    area_->addSubWindow(sub);
-    sub->hide();
+    area_->addSubWindow(sub); // hidden until its window is shown
     child->sub_ = sub;
     child->frame_ = this;
     child->applySubWindowBorder();

@@ -166,7 +166,7 @@ QString formatNumber(double value, const QString& pattern, Precision precision) 
     if (d.pointPos > 0) {
         const auto whole = static_cast<std::size_t>(d.pointPos);
         out.append(d.digits, 0, whole);
-        if (whole > d.digits.size()) out.append(whole - d.digits.size(), '0');
+        out.resize(whole, '0');
         const auto firstNonZero = out.find_first_not_of('0');
         out.erase(0, firstNonZero == std::string::npos ? out.size() : firstNonZero);
     }
