@@ -27,7 +27,7 @@ class Diagram : public zr::Form {
     static void showFor(logistic* source, double k);
     explicit Diagram(zr::Runtime& rt);
     // The client area the layout is made for; the window is sized to it.
-    QSize sizeHint() const override { return zr::twRect({0, 0, 9360, 7620}).size(); }
+    QSize sizeHint() const override { return QSize(zr::px(9360), zr::px(7620)); }
 
   protected:
     void Form_Load() override;

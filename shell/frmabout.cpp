@@ -134,20 +134,16 @@ bool frmAbout::GetKeyValue(std::uint32_t KeyRoot, const QString& KeyName, const 
                            QString& KeyVal) {
     KeyStore& store = rt().store();
     std::uintptr_t hKey = 0;
-    if (store.open(KeyRoot, KeyName.toLocal8Bit(), KeyAccess, &hKey) != KeyStore::ERROR_SUCCESS) {
-        KeyVal.clear();
+    if (store.open(KeyRoot, KeyName.toLocal8Bit(), KeyAccess, &hKey) != KeyStore::ERROR_SUCCESS)
         return false;
-    }
     const OpenKey key{store, hKey};
 
     char tmpVal[ValueBufferSize] = {};
     std::uint32_t KeyValSize = ValueBufferSize;
     std::uint32_t KeyValType = 0;
     if (store.query(hKey, SubKeyRef.toLocal8Bit(), &KeyValType, tmpVal, &KeyValSize) !=
-        KeyStore::ERROR_SUCCESS) {
-        KeyVal.clear();
+        KeyStore::ERROR_SUCCESS)
         return false;
-    }
     if (KeyValSize == 0) throw std::runtime_error("value without data");
     // Never past the buffer, whatever size a store reports.
     QByteArray data(tmpVal, std::min(KeyValSize, ValueBufferSize));

@@ -47,7 +47,7 @@ class frmAbout : public zr::Form {
     // user that it cannot.
     void StartSysInfo();
     // Reads the value `SubKeyRef` of the key `KeyName` under `KeyRoot` into `KeyVal` as
-    // text. False, with `KeyVal` empty, when the key or the value is missing or the value
+    // text. False, leaving `KeyVal` as it was, when the key or the value is missing or the value
     // is larger than 1024 bytes. A value that reports no data at all is an error that ends
     // the lookup (thrown as std::runtime_error).
     bool GetKeyValue(std::uint32_t KeyRoot, const QString& KeyName, const QString& SubKeyRef,

@@ -100,8 +100,8 @@ struct ScriptedLauncher : Launcher {
     }
 };
 
-// Values by key path and name ("KEY\\NAME"), set up by the test. Every key opens; a key's
-// handle is its place in `opened`.
+// Values by key path and name ("KEY\\NAME"), set up by the test. A key opens when it holds
+// a value; a key's handle is its place in `opened`.
 struct ScriptedKeyStore : KeyStore {
     std::map<QByteArray, std::pair<std::uint32_t, QByteArray>> values; // type and data
     QList<QByteArray> opened; // key paths in the order they were opened
@@ -109,6 +109,9 @@ struct ScriptedKeyStore : KeyStore {
     long open(std::uint32_t, const QByteArray& path, std::uint32_t, std::uintptr_t* key) override {
         opened.append(path);
         *key = opened.size();
+        const auto under = values.lower_bound(path + '\\'); // a key holds at least one value
+        if (under == values.end() || !under->first.startsWith(path + '\\'))
+            return ERROR_FILE_NOT_FOUND;
         return ++openKeys, ERROR_SUCCESS;
     }
     long query(std::uintptr_t key, const QByteArray& name, std::uint32_t* type, char* buffer,
