@@ -14,7 +14,7 @@ using namespace zr;
 
 namespace {
 constexpr double NumberColumn = 15;
-constexpr std::array<Colour, 4> Palette{Green, Blue, Magenta, Cyan};
+constexpr Colour Palette[] = {Green, Blue, Magenta, Cyan};
 } // namespace
 
 void logistic::listLine(const Value& value, qint64 number) {
@@ -33,8 +33,8 @@ void logistic::cmd_start_Click() {
     colour = Value::integer(3);
     const quint64 thisRun = ++runsStarted_;
 
-    pb_values->setCurrentX(0);
-    pb_values->setCurrentY(0);
+    // Start stays off from a run's start until Finish, which clears the values screen, so
+    // every listing begins at the top by itself.
     setRunControlsEnabled(false);
 
     // NaN fails both comparisons, so a value that is no number ends the run too.

@@ -110,9 +110,8 @@ struct ScriptedKeyStore : KeyStore {
         opened.append(path);
         *key = opened.size();
         const auto under = values.lower_bound(path + '\\'); // a key holds at least one value
-        if (under == values.end() || !under->first.startsWith(path + '\\'))
-            return ERROR_FILE_NOT_FOUND;
-        return ++openKeys, ERROR_SUCCESS;
+        const bool held = under != values.end() && under->first.startsWith(path + '\\');
+        return held ? (++openKeys, ERROR_SUCCESS) : ERROR_FILE_NOT_FOUND;
     }
     long query(std::uintptr_t key, const QByteArray& name, std::uint32_t* type, char* buffer,
                std::uint32_t* size) override;
