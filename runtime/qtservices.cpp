@@ -104,14 +104,12 @@ void QtPrinter::printImage(const QImage& image) {
 }
 
 bool QtLauncher::start(const QString& program) {
-    if (program.isEmpty()) return false;
     // One program path, never a command line: nothing in it is split or interpreted.
     return QProcess::startDetached(program, QStringList());
 }
 
 bool QtLauncher::fileExists(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() && info.isFile();
+    return QFileInfo(path).isFile(); // false for what does not exist
 }
 
 void QtEnder::endProgram() {
