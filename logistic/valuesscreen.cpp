@@ -38,8 +38,7 @@ QString ValuesScreen::fitting(const zr::Value& value, double column) {
     if (found != fitted_.constEnd()) return *found;
     if (fitted_.size() > 256) fitted_.clear();
     const QFontMetricsF metrics(font());
-    const double room =
-        toPixel(column, 0).x() - toPixel(0, 0).x() - metrics.horizontalAdvance(u' ');
+    const double room = column * toPixels().m11() - metrics.horizontalAdvance(u' ');
     const auto fits = [&](const QString& text) { return metrics.horizontalAdvance(text) <= room; };
     return *fitted_.insert(full, zr::generalForm(value.toDouble(), value.precision(), fits));
 }

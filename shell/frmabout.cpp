@@ -46,10 +46,7 @@ frmAbout::frmAbout(Runtime& rt) : Form(rt, Name, Kind::TopLevel) {
     place(picIcon, QStringLiteral("picIcon"), QStringLiteral("Program icon"), {240, 240, 540, 540});
     picIcon->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picIcon->setLineWidth(2);
-    const QPixmap icon = QPixmap::fromImage(artwork::aboutBox());
-    picIcon->setPixmap(icon);
-    // The area fits itself to its picture, inside its border.
-    picIcon->resize(icon.size() + QSize(2, 2) * picIcon->frameWidth());
+    picIcon->setPixmap(QPixmap::fromImage(artwork::aboutBox())); // its size, and the border
 
     cmdSysInfo = new CommandButton(this, QStringLiteral("cmdSysInfo"),
                                    QStringLiteral("&System Info..."), {4260, 3075, 1245, 345});
