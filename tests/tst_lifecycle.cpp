@@ -29,9 +29,10 @@ QString look(const TestProgram& p, const QString& w) {
 // caption | the other program window, with the steps its run took inside this window's |
 // the chooser; "goes on": this window's run goes on, paused or not, until the user finishes
 // it. "Other run inside": the Window menu to the other program, whose run starts at once.
+// The program ended: the question it ended after.
 const char* const WaysOut[][3] = {
     {"close box", "idle running paused", "gone | hidden | hidden"},
-    {"FINISH", "idle running paused", "program ended"},
+    {"FINISH", "idle running paused", "Finish: Do you really want to finish with Zelta?"},
     {"other run inside", "idle", "hidden, Start, Pause | shown, 5 steps | hidden"},
     {"other run inside", "running", "hidden, no Start, Pause | shown, 5 steps | hidden; goes on"},
     {"other run inside", "paused", "hidden, no Start, Continue | shown, 5 steps | hidden; goes on"},
@@ -97,7 +98,9 @@ class TestLifecycle : public WindowTest {
         if (state != "idle") p.click(self.name, self.start);
         if (state == "idle") takeWay();
         p.rt->setYieldHook({});
-        if (!p.rt->anyLoaded()) seen = p.scripted.ender.ended ? "program ended" : "program over";
+        const auto& boxes = p.scripted.dialogs.shown; // FINISH's question last, if it ended
+        if (!p.rt->anyLoaded()) seen = "program over";
+        if (p.scripted.ender.ended) seen = boxes.last().title + ": " + boxes.last().text;
         QTEST(seen + (step < 30 ? "" : "; goes on"), "after");
         QCOMPARE(p.scripted.dialogs.unexpected, 0);
     }

@@ -89,18 +89,6 @@ class TestShell : public WindowTest {
         QVERIFY(waits < 10);
     }
 
-    // FINISH asks first, and answered Yes ends the program. (Every way out of a program
-    // window: tst_lifecycle.)
-    void finish() {
-        TestProgram p;
-        p.start();
-        p.confirm("intro", "cmd_exit");
-        QCOMPARE(p.scripted.ender.ended, 1);
-        const auto box = p.scripted.dialogs.shown.last();
-        QCOMPARE(box.title + ": " + box.text, "Finish: Do you really want to finish with Zelta?");
-        QCOMPARE(box.style, MB_YESNO | MB_QUESTION);
-    }
-
     // Once the frame is closed nothing loads it again: not a key on the splash during the
     // wait, nor a handler whose message box is answered afterwards, nor a Window menu chosen
     // in a window still finishing a handler.

@@ -12,7 +12,8 @@ int ScriptedDialogs::messageBox(const QString& text, int style, const QString& t
     shown.append({text, title, style, QString()});
     if (whileOpen) whileOpen();
     unexpected += buttons_.isEmpty();
-    return buttons_.isEmpty() ? ((style & 7) == MB_YESNO ? IDNO : IDOK) : buttons_.takeFirst();
+    const int button = buttons_.isEmpty() ? IDNO : buttons_.takeFirst();
+    return (style & 7) == MB_YESNO ? button : IDOK; // what the box's buttons offer
 }
 
 QString ScriptedDialogs::saveFileName(const QString& title, const QString& suggestedName) {

@@ -22,7 +22,8 @@ class ScriptedDialogs : public Dialogs {
         int style = 0;
         QString defaultText;
     };
-    // Answers in the order the boxes come; an input answer of std::nullopt is Cancel.
+    // Answers in the order the boxes come; an input answer of std::nullopt is Cancel. A box
+    // without Yes and No gives OK, whatever the answer.
     void answer(int button) { buttons_.push_back(button); }
     void type(std::optional<QString> text) { texts_.push_back(std::move(text)); }
     // Runs while a box is open, as if the user did something then (the box is modal, so
