@@ -20,7 +20,6 @@ Form* formOf(QMdiSubWindow* sub) {
 MdiForm::MdiForm(Runtime& rt, const QString& name) : Form(rt, name, Kind::Frame) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
     menuBar_ = new QMenuBar(this);
     menuBar_->setObjectName(QStringLiteral("menuBar"));
     menuBar_->hide();

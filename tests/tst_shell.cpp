@@ -10,8 +10,9 @@
 #include "tests/support/program.h"
 
 #include <QAccessible>
-#include <QMenu>
+#include <QMdiArea>
 #include <QMenuBar>
+#include <QScrollBar>
 
 using namespace zr;
 
@@ -194,9 +195,17 @@ class TestShell : public WindowTest {
         p.start();
         for (const char* name : {"intro", "logistic", "Sierpinski", "frmAbout", "Diagram"})
             check(p.rt->form(name));
-        if (p.window("Zelta")->findChild<QWidget*>("clientArea")->accessibleName().isEmpty())
-            found << "Zelta/clientArea: unnamed";
-        QVERIFY2(found == QStringList{"splash"}, qPrintable(found.join('\n')));
+        // The frame's client area: named, the whole frame while no menus show, and scrolling
+        // to the chooser once the frame is too small for it.
+        auto* client = p.window("Zelta")->findChild<QMdiArea*>("clientArea");
+        const bool whole = client->geometry() == client->parentWidget()->rect();
+        p.window("Zelta")->outer()->resize(300, 200);
+        QCoreApplication::processEvents();
+        QDebug(&found.emplace_back())
+            << client->accessibleName() << whole << client->horizontalScrollBar()->isVisible()
+            << client->verticalScrollBar()->isVisible();
+        QVERIFY2(found == (QStringList{"splash", "\"Client area\" true true true "}),
+                 qPrintable(found.join('\n')));
     }
 };
 
