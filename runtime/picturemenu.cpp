@@ -25,7 +25,6 @@ bool isMenuKey(const QKeyEvent* key) {
 } // namespace
 
 PictureMenu::PictureMenu(Form* window, QWidget* area) : QMenu(area), window_(window), area_(area) {
-    setObjectName(area->objectName() + QStringLiteral("_menu"));
     addItem(QStringLiteral("pic_copy"), QStringLiteral("&Copy Picture"), [this] { copyPicture(); });
     addItem(QStringLiteral("pic_save"), QStringLiteral("&Save Picture As…"),
             [this] { savePicture(); });

@@ -44,7 +44,6 @@ void Sierpinski::cmd_vert_Click() {
 }
 
 void Sierpinski::drawPolygon() {
-    pb_screen->setDrawWidth(1);
     const double n = vert.toDouble();
     for (double i = 1; i <= n; ++i) {
         const QPointF from = vertexgame::corner(angle(i - 1));
