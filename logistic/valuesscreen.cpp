@@ -76,7 +76,6 @@ void ValuesScreen::paintEvent(QPaintEvent* event) {
     PictureBox::paintEvent(event);
     QPainter p(this);
     p.setClipRegion(event->region() & contentsRect());
-    p.setFont(font());
     for (const Text& t : shown_) {
         p.setPen(zr::toQColor(t.colour));
         p.drawStaticText(topLeftOf(t), laidOut(t.text).glyphs);
