@@ -27,7 +27,7 @@ MdiForm::MdiForm(Runtime& rt, const QString& name) : Form(rt, name, Kind::Frame)
     area_ = new QMdiArea(this);
     area_->setObjectName(QStringLiteral("clientArea"));
     area_->setAccessibleName(QStringLiteral("Client area"));
-    area_->setBackground(toQColor(SysAppWorkspace));
+    // Its own background is the palette's dark shade: the desktop's application workspace.
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Each child keeps the state its own window asks for when it comes to the front.
