@@ -90,10 +90,8 @@ QString writePicture(const QImage& image, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     QImageWriter writer(&file, "png");
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        return writer.errorString();
-    }
+    // Left uncommitted, the file is discarded with what was written of it.
+    if (!writer.write(image)) return writer.errorString();
     // A write that failed (a full disk) fails the commit, which then removes what it wrote.
     if (!file.commit()) return file.errorString();
     return QString();

@@ -72,6 +72,7 @@ class TestDiagram : public WindowTest {
         Cobweb p;
         p.choose("Sierpinski", "pb_screen", "", Qt::Key_C);
         QCOMPARE(QGuiApplication::clipboard()->image(), shown(p.area("Sierpinski", "pb_screen")));
+        p.enter(Log, "cmd_x0", {"0.5."}); // read as 0.5, the caption ends in a full stop
         for (const char* name : {"k.png", "", "no/k.png", "sub"})
             p.scripted.dialogs.type(*name ? dir.filePath(name) : QString());
         p.choose(Log, "pb_graph", "Shift+F10", Qt::Key_B);
@@ -93,9 +94,9 @@ class TestDiagram : public WindowTest {
         saved.setDevicePixelRatio(values.devicePixelRatio());
         QCOMPARE(saved.convertToFormat(values.format()), values);
         const auto& boxes = p.scripted.dialogs.shown;
-        QCOMPARE(boxes[0].defaultText, "Logistic Mapping y = kx(1 - x).png");
-        QVERIFY(boxes[3].text.contains(dir.filePath("no/k.png") + ": No such file or directory"));
-        QVERIFY(boxes[5].text.contains(dir.filePath("sub") + ": that name belongs to a folder"));
+        QCOMPARE(boxes[1].defaultText, "Logistic Mapping y = 3.0x(1 - x) x0 = 0.5.png");
+        QVERIFY(boxes[4].text.contains(dir.filePath("no/k.png") + ": No such file or directory"));
+        QVERIFY(boxes[6].text.contains(dir.filePath("sub") + ": that name belongs to a folder"));
         // The marker at k = 3 is blue where the run's values lie (0.5, 0.75, 0.5625, ... as
         // the window's picture shows).
         QCOMPARE(seen(d, 3.0, 0.5625), Qt::blue);
