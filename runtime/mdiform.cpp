@@ -50,9 +50,9 @@ MdiForm::~MdiForm() {
 }
 
 void MdiForm::adopt(Form* child) {
+    // Its close box asks the window, which always refuses and unloads instead: the frame
+    // never closes or deletes the sub-window itself.
     auto* sub = new QMdiSubWindow;
-    sub->setObjectName(child->objectName() + QStringLiteral("Window"));
-    sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->setWidget(child);
     area_->addSubWindow(sub); // hidden until its window is shown
     child->sub_ = sub;
