@@ -86,8 +86,6 @@ Diagram::Diagram(Runtime& rt) : Form(rt, Name, Kind::Child) {
             });
     connect(pb_diagram, &DiagramArea::zoomAsked, this, &Diagram::setView);
     connect(pb_diagram, &DiagramArea::resetAsked, this, [this] { setView(bifurcation::View()); });
-    // FINISH ends the process at once: the worker stops before that.
-    connect(&rt, &Runtime::aboutToEnd, this, [this] { computer_.cancel(); });
 }
 
 void Diagram::buildAxes() {

@@ -112,8 +112,7 @@ void Runtime::unload(const QString& name) {
 }
 
 void Runtime::end() {
-    over_ = true;
-    emit aboutToEnd();
+    // The desktop's ender ends the process here, its threads with it.
     if (services_.ender) services_.ender->endProgram();
     // Only a scripted ender comes back here: unload everything so that no run goes on.
     const auto names = loaded_.keys();

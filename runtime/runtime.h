@@ -91,8 +91,6 @@ class Runtime : public QObject {
   signals:
     // No window of the program is loaded any more: the program is over.
     void allUnloaded();
-    // The program is about to end at once: work going on off the GUI thread stops here.
-    void aboutToEnd();
 
   private:
     Services services_;
