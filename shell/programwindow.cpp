@@ -22,8 +22,7 @@ void ProgramWindow::placeAtLoad() {
     setWidthTw(11000);
     setHeightTw(7600);
     setLeftTw(0);
-    setState(Maximised);
-    Show();
+    setState(Maximised); // shown so once its load is done, as every child window is
 }
 
 void ProgramWindow::buildWindowMenu() {

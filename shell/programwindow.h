@@ -30,7 +30,7 @@ class ProgramWindow : public zr::Form {
     ProgramWindow(zr::Runtime& rt, const QString& name, const QString& exitQuestion,
                   const QString& speedPattern);
 
-    // Top 0, width 11000, height 7600, left 0 (twips, outer size), maximised, shown.
+    // Top 0, width 11000, height 7600, left 0 (twips, outer size), maximised.
     void placeAtLoad();
     // The "&Window" menu with the two programs; the frame lists its open windows below.
     void buildWindowMenu();
