@@ -193,13 +193,7 @@ QString generalForm(double value, Precision precision) {
     if (value == 0.0 || (precision == Precision::Single && static_cast<float>(value) == 0.0f))
         return QStringLiteral("0");
 
-    // Whole numbers of integer kind are written in plain digits; anything beyond what an
-    // integer can hold falls back to the double form rather than a wall of digits.
-    char buf[64];
-    if (precision == Precision::Integer && std::trunc(value) == value && std::fabs(value) < 1e15) {
-        const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 0);
-        return QString::fromLatin1(buf, r.ptr - buf);
-    }
+    // Whole numbers below 10^15, integers among them, come out in plain digits.
     const Digits d = shortestDigits(std::fabs(value), precision);
     return written(d, value < 0, exponentForm(d, precision));
 }
