@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The sieve window as a user meets it: clicks, typed entries and answers, and what the
-// window then shows on its drawing area, counter, captions and buttons.
+// window then shows on its drawing area, counter, captions and buttons, over a short run and a
+// long one.
 #include "tests/support/program.h"
 
 #include <QtTest>
@@ -130,6 +131,22 @@ class TestSieve : public WindowTest {
         s.click(W, "cmd_print");
         QCOMPARE(differs("Sierpinski-print", s.scripted.printer.printed.value(0)), QStringList());
         QCOMPARE(differs("Sierpinski-printed", s.window(W)), QStringList());
+    }
+
+    // A run far longer than a user watches, going on in the hidden window as it would after
+    // a switch to the other program: the counter past the signed and the unsigned 16-bit
+    // limit. (What long runs cost in time and memory: bench/.)
+    void pastSixteenBits() {
+        Sieve s;
+        s.enter(W, "cmd_vert", {"5"});
+        QStringList counters;
+        const auto step = [&](int n) {
+            if (n == 1) s.trigger(W, "menu_log");
+            if (n == 32768 || n == 65536 || n == 70000) counters << s.text(W, "lbl_iters");
+            if (n == 70000) s.confirm(W, "cmd_finish");
+        };
+        s.run(W, "cmd_iter", step, 70000);
+        QCOMPARE(counters, QStringList({" 32768", " 65536", " 70000"}));
     }
 };
 
