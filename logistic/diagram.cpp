@@ -71,8 +71,7 @@ Diagram::Diagram(Runtime& rt) : Form(rt, Name, Kind::Child) {
     // Backspace works as soon as the window comes to the front.
     setFocusProxy(pb_diagram);
     auto* menu = new PictureMenu(this, pb_diagram);
-    menu->addItem(QStringLiteral("pic_reset"), QStringLiteral("&Reset View"),
-                  [this] { setView(bifurcation::View()); });
+    menu->addAction(QStringLiteral("&Reset View"), this, [this] { setView(bifurcation::View()); });
     pb_lyapunov =
         new PictureBox(this, QStringLiteral("pb_lyapunov"), QStringLiteral("Lyapunov exponent"),
                        {AreaLeft, StripTop, AreaWidth, StripHeight});

@@ -38,8 +38,8 @@ logistic::logistic(Runtime& rt)
     // The graph and values screens' own menus: copy, save and the bifurcation diagram.
     new PictureMenu(this, pb_values);
     (new PictureMenu(this, pb_graph))
-        ->addItem(QStringLiteral("pic_diagram"), QStringLiteral("&Bifurcation Diagram"),
-                  [this] { Diagram::showFor(this, k.toDouble()); });
+        ->addAction(QStringLiteral("&Bifurcation Diagram"), this,
+                    [this] { Diagram::showFor(this, k.toDouble()); });
 }
 
 void logistic::buildControls() {

@@ -25,18 +25,9 @@ bool isMenuKey(const QKeyEvent* key) {
 } // namespace
 
 PictureMenu::PictureMenu(Form* window, QWidget* area) : QMenu(area), window_(window), area_(area) {
-    addItem(QStringLiteral("pic_copy"), QStringLiteral("&Copy Picture"), [this] { copyPicture(); });
-    addItem(QStringLiteral("pic_save"), QStringLiteral("&Save Picture As…"),
-            [this] { savePicture(); });
+    addAction(QStringLiteral("&Copy Picture"), this, [this] { copyPicture(); });
+    addAction(QStringLiteral("&Save Picture As…"), this, [this] { savePicture(); });
     area->installEventFilter(this);
-}
-
-QAction* PictureMenu::addItem(const QString& name, const QString& caption,
-                              std::function<void()> handler) {
-    QAction* item = addAction(caption);
-    item->setObjectName(name);
-    connect(item, &QAction::triggered, this, std::move(handler));
-    return item;
 }
 
 bool PictureMenu::eventFilter(QObject* watched, QEvent* event) {

@@ -8,7 +8,6 @@
 #pragma once
 
 #include <QMenu>
-#include <functional>
 
 namespace zr {
 
@@ -19,9 +18,7 @@ class PictureMenu : public QMenu {
   public:
     // The menu of `area` in `window`, whose caption names the saved picture.
     PictureMenu(Form* window, QWidget* area);
-
-    // Another item below the two of every picture area.
-    QAction* addItem(const QString& name, const QString& caption, std::function<void()> handler);
+    // Other items come below the two of every picture area (addAction).
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
