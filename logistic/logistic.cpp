@@ -117,16 +117,16 @@ void logistic::buildLabels() {
         heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
 
-    // Ticks 600 twips apart, each centred on its place on the graph screen's scale.
+    // The tick labels, 600 twips apart, each centred on its place on the graph screen's scale:
+    // Label2 to Label12 below it (x = 0 to 1), Label13 to Label23 beside it (y = 1 down to 0).
+    // Nothing changes them once they are placed.
     for (int i = 0; i <= 10; ++i) {
         auto* y = new Label(this, QStringLiteral("Label%1").arg(13 + i), tickText(10 - i),
                             {1440, 240 + 600.0 * i, 255, 255});
         y->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        yTicks.append(y);
         auto* x = new Label(this, QStringLiteral("Label%1").arg(2 + i), tickText(i),
                             {1680 + 600.0 * i, 6480, 255, 255});
         x->setAlignment((i == 6 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignTop);
-        xTicks.append(x);
     }
 
     Label1 = new Label(this, QStringLiteral("Label1"), QString(), {7680, 360, 1215, 195});

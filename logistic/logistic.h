@@ -83,10 +83,6 @@ class logistic : public ProgramWindow {
     zr::Label* Label24;
     zr::Label* Label25;
     zr::Label* Label1;
-    // The tick labels: Label2 to Label12 below the graph screen (x = 0 to 1), Label13 to
-    // Label23 beside it (y = 1 down to 0).
-    QList<zr::Label*> xTicks;
-    QList<zr::Label*> yTicks;
     QMenu* hlp_menu;
 
     // Window-level state (the run flags are the base's).
