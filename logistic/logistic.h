@@ -8,7 +8,6 @@
 #include "runtime/picturebox.h"
 #include "shell/programwindow.h"
 
-#include <QList>
 
 class logistic : public ProgramWindow {
     Q_OBJECT

@@ -69,11 +69,6 @@ class TestLogisticMaths : public QObject {
         QVERIFY(column.lyapunov < lambda[1]);
     }
 
-    // At k = 2 the orbit rests at 0.5, on the bottom edge of a view from 0.5 up: its last row.
-    void bottomEdge() {
-        QCOMPARE(computeColumn(View{2, 2, 0.5, 1}, 0, 1, 10).counts.last(), Sampling().plotted);
-    }
-
     // The diagram zoomed to k from 3 to 3.6 and x from 0.42 to 0.52, 600 by 10 pixels, started
     // over the whole view, itself started over a larger one still computing: only its columns
     // come, in order.
