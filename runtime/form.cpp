@@ -243,9 +243,9 @@ void Form::deleteWhenIdle() {
 }
 
 void Form::connectHandlersByName() {
+    // No such slot is index -1, whose method is an invalid one.
     const auto slot = [this](const QByteArray& signature) {
-        const int index = metaObject()->indexOfSlot(signature.constData());
-        return index < 0 ? QMetaMethod() : metaObject()->method(index);
+        return metaObject()->method(metaObject()->indexOfSlot(signature.constData()));
     };
     for (QObject* control : findChildren<QObject*>()) {
         // Controls of windows inside this one (the frame's children) are theirs.
