@@ -45,6 +45,6 @@ class DiagramComputer : public QObject {
     void finish(int generation);
 
     QThread* worker_ = nullptr; // the thread of the latest view; a child of this object
-    std::atomic<bool> stop_{false};
+    std::atomic<bool> stop_{};
     int generation_ = 0;
 };
