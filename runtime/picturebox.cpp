@@ -124,9 +124,7 @@ void PictureBox::line(double x1, double y1, double x2, double y2, Colour colour)
     QPointF a = toPixel(x1, y1), b = toPixel(x2, y2);
     if (!finite(a) || !finite(b)) return;
     const double margin = drawWidth_ + 2.0;
-    const QRectF box(-margin, -margin, innerPx_.width() + 2 * margin,
-                     innerPx_.height() + 2 * margin);
-    clipSegment(a, b, box);
+    clipSegment(a, b, QRectF(QPointF(0, 0), innerPx_).adjusted(-margin, -margin, margin, margin));
     // A quarter pixel in from the corner of the end pixels, not their centres: the painter
     // rounds a one-pixel pen's half-way points up, which would light the next pixel, and at
     // a scale factor of 1.5 a centred pen leaves the screen pixel the logical one starts in.
