@@ -18,7 +18,7 @@ QPoint ValuesScreen::topLeftOf(const Text& t) const {
            QPoint(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
 }
 
-const ValuesScreen::Layout& ValuesScreen::laidOut(const QString& text) {
+const QStaticText& ValuesScreen::laidOut(const QString& text) {
     // The listing brings one new value and one new number a step; a small cache holds
     // every text of the thirty lines.
     if (layouts_.size() > 256) layouts_.clear();
@@ -27,7 +27,7 @@ const ValuesScreen::Layout& ValuesScreen::laidOut(const QString& text) {
         QStaticText glyphs(text);
         glyphs.setPerformanceHint(QStaticText::AggressiveCaching);
         glyphs.prepare(QTransform(), font());
-        found = layouts_.insert(text, {glyphs, QFontMetrics(font()).horizontalAdvance(text)});
+        found = layouts_.insert(text, glyphs);
     }
     return *found;
 }
@@ -45,8 +45,7 @@ QString ValuesScreen::fitting(const zr::Value& value, double column) {
 
 void ValuesScreen::print(const QString& text, bool endLine) {
     const double x = currentX(), y = currentY();
-    const int width = laidOut(text).advance;
-    advanceCursor(width, endLine);
+    if (endLine) newLine();
     const QPointF at = toPixel(x, y);
     if (!isVisible() || !drawable(at)) return;
     shown_.append({x, y, text, foreColor()});
@@ -78,7 +77,7 @@ void ValuesScreen::paintEvent(QPaintEvent* event) {
     p.setClipRegion(event->region() & contentsRect());
     for (const Text& t : shown_) {
         p.setPen(zr::toQColor(t.colour));
-        p.drawStaticText(topLeftOf(t), laidOut(t.text).glyphs);
+        p.drawStaticText(topLeftOf(t), laidOut(t.text));
     }
 }
 

@@ -28,7 +28,8 @@ class ValuesScreen : public zr::PictureBox {
                  const QRectF& tw);
 
     // Writes `text` at the text cursor in the fore colour. Ending the line moves the cursor to
-    // the left edge of the next line; otherwise it moves past the text. Text written while the
+    // the left edge of the next line; otherwise it stays, and the caller places the next text
+    // (the listing puts each step number in its own column). Text written while the
     // screen is hidden lands nowhere: shown again, the screen stays in its back colour until
     // something is written.
     void print(const QString& text, bool endLine = true);
@@ -50,14 +51,10 @@ class ValuesScreen : public zr::PictureBox {
   private:
     QPoint topLeftOf(const Text& t) const;
     // A text laid out once and kept while the listing shifts it from line to line.
-    struct Layout {
-        QStaticText glyphs;
-        int advance;
-    };
-    const Layout& laidOut(const QString& text);
+    const QStaticText& laidOut(const QString& text);
 
     QList<Text> shown_;
-    QHash<QString, Layout> layouts_;
+    QHash<QString, QStaticText> layouts_;
     // Fitted texts by general form: the listing writes each value up to thirty times.
     QHash<QString, QString> fitted_;
 };

@@ -155,13 +155,9 @@ double PictureBox::textHeight() const {
     return QFontMetrics(font()).height() * toUnits_.m22();
 }
 
-void PictureBox::advanceCursor(int widthPx, bool endLine) {
-    if (endLine) {
-        curX_ = scaleLeft_;
-        curY_ += textHeight();
-    } else {
-        curX_ += widthPx * toUnits_.m11();
-    }
+void PictureBox::newLine() {
+    curX_ = scaleLeft_;
+    curY_ += textHeight();
 }
 
 bool PictureBox::drawable(const QPointF& at) {

@@ -85,9 +85,8 @@ class PictureBox : public QFrame {
     // Whether the painter can take a point (logical pixels): finite and within a million
     // pixels of the area, as far as its whole-number coordinates reach safely.
     static bool drawable(const QPointF& at);
-    // Moves the text cursor past a text `widthPx` logical pixels wide, or to the start of
-    // the next line.
-    void advanceCursor(int widthPx, bool endLine);
+    // Moves the text cursor to the start of the next line.
+    void newLine();
     // The kept picture, for drawing pixel by pixel (device pixels); `drawn` then names the
     // rectangle that changed (logical pixels) so that it reaches the screen.
     QImage& canvas() { return image_; }
