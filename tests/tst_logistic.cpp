@@ -18,14 +18,6 @@ static QString caption(const QString& k, int blanks, const QString& x0) {
 }
 
 using Points = QList<QPointF>;
-// The logistic graph screen: the unit square, y up, 396 logical pixels a side, white.
-static std::unique_ptr<PictureBox> graph() {
-    auto pb = std::make_unique<PictureBox>(nullptr, "pb_graph", "Graph", QRectF(0, 0, 6000, 6000));
-    pb->setScale(0, 1, 1, -1);
-    pb->setBackColor(White);
-    return pb;
-}
-
 // Where an image (device pixels) is not white: the rectangle around it.
 static QRect inked(const QImage& image) {
     QRect box;
@@ -245,7 +237,11 @@ class TestLogistic : public WindowTest {
     void drawnOnDevicePixels() {
         QFETCH(Points, points);
         QFETCH(QRect, pixels);
-        const auto pb = graph();
+        // As the graph screen is: the unit square, y up, 396 logical pixels a side, white.
+        const auto pb =
+            std::make_unique<PictureBox>(nullptr, "pb_graph", "Graph", QRectF(0, 0, 6000, 6000));
+        pb->setScale(0, 1, 1, -1);
+        pb->setBackColor(White);
         pb->show();
         QVERIFY(QTest::qWaitForWindowExposed(pb.get()));
         if (points.size() == 1) pb->setDrawWidth(4), pb->pset(points[0].x(), points[0].y(), Red);
