@@ -46,6 +46,7 @@ class TestLogisticMaths : public QObject {
         QTest::addColumn<Values>("cycle");  // values the orbit settles on, as far as known
         QTest::addColumn<Values>("lambda"); // bounds of the Lyapunov exponent
         const Values stable{-qInf(), 0}, ln2{std::log(2.0) - 0.01, std::log(2.0) + 0.01};
+        QTest::newRow("0.5 dies out") << 0.5 << 1 << Values{} << stable; // at 0: the last row
         QTest::newRow("2.8") << 2.8 << 1 << Values{1 - 1 / 2.8} << stable;
         QTest::newRow("3.2") << 3.2 << 2 << Values{0.79946, 0.51304} << stable;
         QTest::newRow("3.5") << 3.5 << 4 << Values{} << stable;
