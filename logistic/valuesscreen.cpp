@@ -23,12 +23,8 @@ const QStaticText& ValuesScreen::laidOut(const QString& text) {
     // every text of the thirty lines.
     if (layouts_.size() > 256) layouts_.clear();
     auto found = layouts_.find(text);
-    if (found == layouts_.end()) {
-        QStaticText glyphs(text);
-        glyphs.setPerformanceHint(QStaticText::AggressiveCaching);
-        glyphs.prepare(QTransform(), font());
-        found = layouts_.insert(text, glyphs);
-    }
+    if (found == layouts_.end())
+        found = layouts_.insert(text, QStaticText(text)); // laid out when drawn
     return *found;
 }
 

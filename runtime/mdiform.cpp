@@ -21,7 +21,6 @@ MdiForm::MdiForm(Runtime& rt, const QString& name) : Form(rt, name, Kind::Frame)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     menuBar_ = new QMenuBar(this);
-    menuBar_->setObjectName(QStringLiteral("menuBar"));
     menuBar_->hide();
     layout->setMenuBar(menuBar_);
     area_ = new QMdiArea(this);
