@@ -68,7 +68,8 @@ inline QStringList differs(const QString& name, zr::Form* form) {
             << s->value() << s->hasTracking();
     for (const QMenu* menu : form->menus())
         for (const QAction* a : menu->findChildren<QAction*>())
-            QDebug(&seen.emplace_back()) << a->objectName() << a->text() << a->isEnabled();
+            QDebug(&seen.emplace_back()) << (a->menu() ? a->menu()->objectName() : a->objectName())
+                                         << a->text() << a->isEnabled();
     QFile out(qEnvironmentVariable("ZELTA_PICTURES") + "/" + name + ".txt");
     if (qEnvironmentVariableIsSet("ZELTA_PICTURES") && out.open(QIODevice::WriteOnly))
         out.write(seen.join('\n').toUtf8() + '\n');
