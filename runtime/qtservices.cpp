@@ -34,8 +34,7 @@ int QtDialogs::messageBox(const QString& text, int style, const QString& title) 
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes ? IDYES : IDNO;
     }
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    box.exec(); // a box given no buttons shows OK
     return IDOK;
 }
 
