@@ -31,11 +31,10 @@ struct Column {
     double k = 0; // the k at the column's centre
     // Mean of ln|k(1 - 2x)| along the counted orbit: negative where the orbit settles on a
     // cycle, positive where it is chaotic. Minus infinity where the orbit passes exactly
-    // through 0.5 (a superstable cycle); NaN where the orbit leaves [0, 1] (k outside
-    // [0, 4]) and runs off to infinity.
+    // through 0.5 (a superstable cycle).
     double lyapunov = 0;
     // How many counted steps fell into each row; row 0 is the top row (x = xMax). Steps
-    // outside the view's x range are not counted. All zero for an orbit that runs off.
+    // outside the view's x range are not counted.
     QVector<quint32> counts;
 };
 
@@ -43,7 +42,8 @@ struct Column {
 double columnK(const View& view, int column, int columns);
 
 // Column `column` of a view `columns` pixels wide and `rows` pixels high: the orbit of
-// x0 = 0.5 at the column's k, past its transient.
+// x0 = 0.5 at the column's k, past its transient. Views lie within k from 0 to 4, where the
+// orbit stays in [0, 1].
 Column computeColumn(const View& view, int column, int columns, int rows,
                      const Sampling& sampling = Sampling());
 

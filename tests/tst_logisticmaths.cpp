@@ -70,6 +70,18 @@ class TestLogisticMaths : public QObject {
         QVERIFY(column.lyapunov < lambda[1]);
     }
 
+    // At k = 2 the orbit rests on 0.5 exactly: a view's top edge belongs to its top row, its
+    // bottom edge to its last row; a view it lies outside, an empty or an endless one, counts
+    // nothing.
+    void viewEdges() {
+        const quint32 all = Sampling().plotted;
+        QList<QVector<quint32>> seen;
+        for (const QPointF x : {QPointF(0, 0.5), QPointF(0.5, 1), QPointF(0.6, 1),
+                                QPointF(0.5, 0.5), QPointF(-qInf(), 0.5)})
+            seen << computeColumn(View{2, 2, x.x(), x.y()}, 0, 1, 2).counts;
+        QCOMPARE(seen, (QList<QVector<quint32>>{{all, 0}, {0, all}, {0, 0}, {0, 0}, {0, 0}}));
+    }
+
     // The diagram zoomed to k from 3 to 3.6 and x from 0.42 to 0.52, 600 by 10 pixels, started
     // over the whole view, itself started over a larger one still computing: only its columns
     // come, in order.
