@@ -73,8 +73,8 @@ frmAbout::frmAbout(Runtime& rt) : Form(rt, Name, Kind::TopLevel) {
     // The white line goes first so that the grey one is drawn over it where they touch.
     Line1[0] = new LineShape(this, QStringLiteral("Line1"), 105, 2460, 5654, 2460, White, 2);
     Line1[1] = new LineShape(this, QStringLiteral("Line1"), 90, 2445, 5654, 2445, 0x808080, 1);
-    for (int i = 0; i < 2; ++i)
-        Line1[i]->setProperty("index", i);
+    for (std::size_t i = 0; i < Line1.size(); ++i)
+        Line1[i]->setProperty("index", int(i));
 }
 
 void frmAbout::Form_Load() {

@@ -59,10 +59,10 @@ class ProgramWindow : public zr::Form {
 
   protected:
     // Run flags: `fin` True ends the run (unset until the first run, Finish or EXIT),
-    // `carryon` False while it is paused, `wait` the pause after a step in milliseconds,
-    // `colour` the index into the run's palette (unset until the first run).
+    // `carryon` False while it is paused (each load sets it), `wait` the pause after a step in
+    // milliseconds, `colour` the index into the run's palette (unset until the first run).
     zr::Value fin;
-    bool carryon = true;
+    bool carryon{};
     std::int16_t wait = 0;
     zr::Value colour;
 
