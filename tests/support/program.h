@@ -47,9 +47,10 @@ inline QStringList differs(const QString& name, const QImage& image) {
 
 // What a user meets in a window besides its picture: the window's place, title bar
 // buttons and colour; each control's place, whether it is shown and enabled, takes the keyboard
-// focus, fills its background, and its font, and a scroll bar's range, steps, value and whether it
-// moves on with the thumb; each menu item's text and whether it is enabled. Where it
-// differs from the description `name` last reviewed (ZELTA_PICTURES=folder writes it there).
+// focus, fills its background, its font and whether it wraps its text; a scroll bar's range,
+// steps, value and whether it moves on with the thumb; each menu item's text and whether it is
+// enabled. Where it differs from the description `name` last reviewed (ZELTA_PICTURES=folder
+// writes it there).
 inline QStringList differs(const QString& name, zr::Form* form) {
     if (qApp->devicePixelRatio() != 1) return {}; // fitted labels may take another pixel
     QStringList seen;
@@ -61,7 +62,7 @@ inline QStringList differs(const QString& name, zr::Form* form) {
             QDebug(&seen.emplace_back())
                 << w->objectName() << w->geometry() << w->isVisibleTo(form) << w->isEnabled()
                 << w->focusPolicy() << w->autoFillBackground() << w->font().family()
-                << w->font().pointSizeF() << w->font().bold();
+                << w->font().pointSizeF() << w->font().bold() << w->property("wordWrap");
     for (const QAbstractSlider* s : form->findChildren<QAbstractSlider*>())
         QDebug(&seen.emplace_back())
             << s->objectName() << s->minimum() << s->maximum() << s->singleStep() << s->pageStep()
