@@ -82,6 +82,7 @@ class TstNumbers : public QObject {
         row("value: int16 widens to long", shown(i(32767) + i(1)), "long: 32768");
         row("value: long narrows back", shown(i(40000) - i(39999)), "int16: 1");
         row("value: long overflows", shown(i(2147483647) + i(1)), "double: 2147483648");
+        row("value: long to its greatest", shown(i(2147483646) + i(1)), "long: 2147483647");
         row("value: long to its least", shown(i(-2147483647) - i(1)), "long: -2147483648");
         row("value: true is minus one", shown(Value::boolean(true) * i(3)), "int16: -3");
         row("value: nothing counts 0", shown(Value() + i(2)), "int16: 2");
