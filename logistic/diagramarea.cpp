@@ -31,7 +31,6 @@ DiagramArea::DiagramArea(QWidget* parent, const QRectF& tw)
     setAutoRedraw(true);
     setBackColor(White);
     setFocusPolicy(Qt::StrongFocus);
-    setView(view_);
 }
 
 void DiagramArea::setView(const bifurcation::View& view) {

@@ -11,6 +11,7 @@
 #include "runtime/picturebox.h"
 
 #include <QList>
+#include <QtNumeric>
 
 class QRubberBand;
 
@@ -42,8 +43,8 @@ class DiagramArea : public zr::PictureBox {
 
   private:
     bifurcation::View view_;
-    double markerK_ = -1;
-    QList<double> marks_; // the newest last
+    double markerK_ = qQNaN(); // none yet
+    QList<double> marks_;      // the newest last
     QRubberBand* band_;
     QPoint dragStart_;
 };

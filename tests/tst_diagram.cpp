@@ -66,6 +66,12 @@ QColor seen(PictureBox* d, double k, double x) {
 class TestDiagram : public WindowTest {
     Q_OBJECT
   private slots:
+    // On a desktop whose windows are not white, the diagram's areas still are.
+    void initTestCase() {
+        QPalette yellowish;
+        yellowish.setColor(QPalette::Base, QColor(255, 255, 224));
+        qApp->setPalette(yellowish);
+    }
     // The sieve's drawing copied. In the middle of a run, which goes on undisturbed, the
     // values copied as the screen shows them, at its pixel density, and saved as a PNG
     // file written whole, or a refusal named. The diagram, opened from the graph's menu,
