@@ -11,6 +11,7 @@
 #include "sieve/sierpinski.h"
 #include "tests/support/scripted.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMenu>
 #include <QtTest>
@@ -45,12 +46,12 @@ inline QStringList differs(const QString& name, const QImage& image) {
     return off ? QStringList{name + QString(": %1 pixels differ").arg(off)} : QStringList{};
 }
 
-// What a user meets in a window besides its picture: the window's place, title bar
-// buttons and colour; each control's place, whether it is shown and enabled, takes the keyboard
-// focus, fills its background, its font and whether it wraps its text; a scroll bar's range,
-// steps, value and whether it moves on with the thumb; each menu item's text and whether it is
-// enabled. Where it differs from the description `name` last reviewed (ZELTA_PICTURES=folder
-// writes it there).
+// What a user meets in a window besides its picture: the window's place, title bar buttons
+// and colour; each control's name for assistive technology, place, whether it is shown and
+// enabled, takes the keyboard focus, fills its background, its font and whether it wraps its
+// text; a scroll bar's range, steps, value and whether it moves on with the thumb; each menu
+// item's text and whether it is enabled. Where it differs from the description `name` last
+// reviewed (ZELTA_PICTURES=folder writes it there).
 inline QStringList differs(const QString& name, zr::Form* form) {
     if (qApp->devicePixelRatio() != 1) return {}; // fitted labels may take another pixel
     QStringList seen;
@@ -60,9 +61,11 @@ inline QStringList differs(const QString& name, zr::Form* form) {
         if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_") &&
             !qobject_cast<QMenu*>(w))
             QDebug(&seen.emplace_back())
-                << w->objectName() << w->geometry() << w->isVisibleTo(form) << w->isEnabled()
-                << w->focusPolicy() << w->autoFillBackground() << w->font().family()
-                << w->font().pointSizeF() << w->font().bold() << w->property("wordWrap");
+                << w->objectName()
+                << QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name)
+                << w->geometry() << w->isVisibleTo(form) << w->isEnabled() << w->focusPolicy()
+                << w->autoFillBackground() << w->font().family() << w->font().pointSizeF()
+                << w->font().bold() << w->property("wordWrap");
     for (const QAbstractSlider* s : form->findChildren<QAbstractSlider*>())
         QDebug(&seen.emplace_back())
             << s->objectName() << s->minimum() << s->maximum() << s->singleStep() << s->pageStep()
