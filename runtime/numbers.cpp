@@ -47,11 +47,11 @@ void roundAwayAt(Digits& d, long long keep) {
     }
     if (keep >= static_cast<long long>(d.digits.size())) return;
     const auto kept = static_cast<std::size_t>(keep);
-    const bool up = d.digits[kept] >= '5';
+    const bool up = d.digits.at(kept) >= '5';
     d.digits.resize(kept);
     if (!up) return;
     std::size_t i = kept;
-    for (; i > 0 && d.digits[i - 1] == '9'; --i)
+    for (; i > 0 && d.digits.at(i - 1) == '9'; --i)
         d.digits[i - 1] = '0';
     if (i > 0) {
         ++d.digits[i - 1];
@@ -76,7 +76,7 @@ Digits significantDigits(double magnitude, Precision precision) {
 
 QString nonFinite(double value) {
     if (std::isnan(value)) return QStringLiteral("NaN");
-    return value < 0 ? QStringLiteral("-Infinity") : QStringLiteral("Infinity");
+    return std::signbit(value) ? QStringLiteral("-Infinity") : QStringLiteral("Infinity");
 }
 
 bool allZero(const std::string& s) {
@@ -108,10 +108,7 @@ QString written(const Digits& d, bool negative, bool exponent) {
     } else {
         out += d.digits[0];
         if (d.digits.size() > 1) out += '.' + d.digits.substr(1);
-        out += e < 0 ? "E-" : "E+";
-        const std::string exp = std::to_string(std::llabs(e));
-        if (exp.size() < 2) out += '0';
-        out += exp;
+        out += QString::asprintf("E%+03lld", e).toStdString(); // at least two digits
     }
     return QString::fromLatin1(out.data(), static_cast<qsizetype>(out.size()));
 }
@@ -125,7 +122,7 @@ NumberRead readNumber(const QString& text) {
         QStringLiteral("^[ \t\r\n]*([+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eEdD][+-]?[0-9]+)?)"));
     const QRegularExpressionMatch m = number.match(text);
     if (!m.hasMatch()) return {};
-    bool ok = false;
+    bool ok;
     const double value =
         QLocale::c().toDouble(m.captured(1).replace(u'd', u'e').replace(u'D', u'e'), &ok);
     // Out of a double's range: too large is refused, too small reads as 0.
@@ -161,15 +158,12 @@ QString formatNumber(double value, const QString& pattern, Precision precision) 
     roundAwayAt(d, d.pointPos + maxDec);
     const bool zero = allZero(d.digits);
 
-    std::string out;
-    // Whole part: the digits before the point, zeros for places past the last digit.
-    if (d.pointPos > 0) {
-        const auto whole = static_cast<std::size_t>(d.pointPos);
-        out.append(d.digits, 0, whole);
-        out.resize(whole, '0');
-        const auto firstNonZero = out.find_first_not_of('0');
-        out.erase(0, firstNonZero == std::string::npos ? out.size() : firstNonZero);
-    }
+    // Whole part: the digits before the point, zeros for places past the last digit, and no
+    // zeros in front (a zero's own digit included) but those the pattern asks for.
+    const auto whole = static_cast<std::size_t>(std::max(d.pointPos, 0LL));
+    std::string out = d.digits.substr(0, whole);
+    out.resize(whole, '0');
+    out.erase(0, out.find_first_not_of('0')); // all of it when there are only zeros
     while (static_cast<long long>(out.size()) < minInt)
         out.insert(0, 1, '0');
 
@@ -182,7 +176,7 @@ QString formatNumber(double value, const QString& pattern, Precision precision) 
         frac.pop_back();
     // With no decimals left the point goes too: "0.##" writes 3 as "3", not "3.".
     if (!frac.empty()) out += '.' + frac;
-    if (value < 0 && !zero) out.insert(0, 1, '-');
+    if (std::signbit(value) && !zero) out.insert(0, 1, '-');
     return QString::fromLatin1(out.data(), static_cast<qsizetype>(out.size()));
 }
 
@@ -195,7 +189,7 @@ QString generalForm(double value, Precision precision) {
 
     // Whole numbers below 10^15, integers among them, come out in plain digits.
     const Digits d = shortestDigits(std::fabs(value), precision);
-    return written(d, value < 0, exponentForm(d, precision));
+    return written(d, std::signbit(value), exponentForm(d, precision));
 }
 
 QString generalForm(double value, Precision precision,

@@ -50,13 +50,15 @@ class TstNumbers : public QObject {
             "refused refused refused");
 
         row("pattern: mandatory zeros", formatNumber(0.5, "0.0000", S), "0.5000");
-        row("pattern: integer keeps a decimal", formatNumber(3, "0.0###", I), "3.0");
-        row("pattern: fifteen digits first", formatNumber(2.675, "0.00", D), "2.68");
+        row("pattern: integer keeps a decimal, hashes show digits",
+            formatNumber(3, "0.0###", I) + " " + formatNumber(0.96875, "0.0###", D), "3.0 0.9688");
+        row("pattern: fifteen digits first", formatNumber(2.6749999999999994, "0.00", D), "2.68");
         row("pattern: carry into whole part", formatNumber(0.99999, "0.0###", D), "1.0");
-        row("pattern: half away from zero", formatNumber(-0.5, "0", D), "-1");
+        row("pattern: half away from zero", formatNumber(-2.5, "0", D), "-3");
         row("pattern: no minus zero", formatNumber(-0.004, "0.00", D), "0.00");
-        row("pattern: far below the last decimal", formatNumber(1e-5, "0.00", D), "0.00");
-        row("pattern: no decimals, no point", formatNumber(3, "0.##", I), "3");
+        row("pattern: far below the last decimal", formatNumber(-1e-5, "0.00", D), "0.00");
+        row("pattern: no places left, none asked",
+            formatNumber(3, "0.##", I) + " " + formatNumber(0, "#.00", D), "3 .00");
         row("pattern: seven digits first", formatNumber(1.2345678, "0.0000000", S), "1.2345680");
         row("pattern: zeros past digits", formatNumber(1e20, "0.0", D), "100000000000000000000.0");
         row("pattern: minus infinity", formatNumber(-qInf(), "0.00", D), "-Infinity");
@@ -64,8 +66,10 @@ class TstNumbers : public QObject {
         row("general: single third", generalForm(1.0 / 3, S), "0.33333334");
         row("general: double third", generalForm(1.0 / 3, D), "0.3333333333333333");
         row("general: single exponent", generalForm(12345678, S), "1.2345678E+07");
-        row("general: double exponent", generalForm(1e15, D), "1E+15");
-        row("general: small plain", generalForm(-0.0001, D), "-0.0001");
+        row("general: double exponent from 1E+15",
+            generalForm(1e14, D) + " " + generalForm(1e15, D), "100000000000000 1E+15");
+        row("general: plain down to 1E-04", generalForm(-0.0001, D) + " " + generalForm(1e-5, D),
+            "-0.0001 1E-05");
         row("general: beyond a single", generalForm(-1.5e40, D), "-1.5E+40");
         row("general: integer", shown(i(-32768)), "int16: -32768");
         row("general: nan", generalForm(qQNaN(), D), "NaN");
