@@ -95,7 +95,7 @@ void DiagramArea::mouseReleaseEvent(QMouseEvent* event) {
     band_->hide();
     const QRectF picked =
         QRectF(dragStart_, event->position()).normalized().translated(-contentsRect().topLeft()) &
-        QRectF(QPointF(0, 0), QSizeF(innerSize()));
+        QRectF(QPointF(), QSizeF(innerSize()));
     if (picked.width() < SmallestDrag || picked.height() < SmallestDrag) return;
     const QPointF topLeft = toUnits().map(picked.topLeft());
     const QPointF bottomRight = toUnits().map(picked.bottomRight());

@@ -130,6 +130,7 @@ class TestDiagram : public WindowTest {
             QTest::mouseMove(d, to);
             QCOMPARE(band->visibleRegion().boundingRect().translated(band->pos()), QRect(from, to));
             QTest::mouseRelease(d, Qt::LeftButton, {}, to);
+            QTest::keyClick(d, Qt::Key_Up); // only Backspace resets it
             QCOMPARE(p.range(), (Ks{3, 3.5, 0.3, 0.9}));
             // The upper value of the 2-cycle at k = 3.2, where the whole range shows nothing.
             QTRY_COMPARE_NE(seen(d, 3.2, 0.7995), Qt::white);
