@@ -54,7 +54,8 @@ class TstNumbers : public QObject {
             formatNumber(3, "0.0###", I) + " " + formatNumber(0.96875, "0.0###", D), "3.0 0.9688");
         row("pattern: fifteen digits first", formatNumber(2.6749999999999994, "0.00", D), "2.68");
         row("pattern: carry into whole part", formatNumber(0.99999, "0.0###", D), "1.0");
-        row("pattern: half away from zero", formatNumber(-2.5, "0", D), "-3");
+        row("pattern: half away from zero",
+            formatNumber(-0.5, "0", D) + " " + formatNumber(-2.5, "0", D), "-1 -3");
         row("pattern: no minus zero", formatNumber(-0.004, "0.00", D), "0.00");
         row("pattern: far below the last decimal", formatNumber(-1e-5, "0.00", D), "0.00");
         row("pattern: no places left, none asked",
