@@ -167,11 +167,11 @@ QString formatNumber(double value, const QString& pattern, Precision precision) 
     while (static_cast<long long>(out.size()) < minInt)
         out.insert(0, 1, '0');
 
-    std::string frac;
-    for (long long i = d.pointPos; i < d.pointPos + maxDec; ++i) {
-        const bool inDigits = i >= 0 && i < static_cast<long long>(d.digits.size());
-        frac += inDigits ? d.digits[static_cast<std::size_t>(i)] : '0';
-    }
+    // Decimals: zeros up to the first digit, then the digits after the point, to the
+    // pattern's last place.
+    std::string frac(static_cast<std::size_t>(std::max(-d.pointPos, 0LL)), '0');
+    frac += d.digits.substr(std::min(whole, d.digits.size()));
+    frac.resize(static_cast<std::size_t>(maxDec), '0');
     while (static_cast<int>(frac.size()) > minDec && frac.back() == '0')
         frac.pop_back();
     // With no decimals left the point goes too: "0.##" writes 3 as "3", not "3.".

@@ -56,10 +56,11 @@ class TstNumbers : public QObject {
         row("pattern: carry into whole part", formatNumber(0.99999, "0.0###", D), "1.0");
         row("pattern: half away from zero",
             formatNumber(-0.5, "0", D) + " " + formatNumber(-2.5, "0", D), "-1 -3");
-        row("pattern: no minus zero", formatNumber(-0.004, "0.00", D), "0.00");
-        row("pattern: far below the last decimal", formatNumber(-1e-5, "0.00", D), "0.00");
+        row("pattern: no minus zero far below", formatNumber(-1e-5, "0.00", D), "0.00");
         row("pattern: no places left, none asked",
-            formatNumber(3, "0.##", I) + " " + formatNumber(0, "#.00", D), "3 .00");
+            formatNumber(3, "0.##", I) + " " + formatNumber(0, "#.00", D) + " " +
+                formatNumber(0.005, "#.00", D),
+            "3 .00 .01");
         row("pattern: seven digits first", formatNumber(1.2345678, "0.0000000", S), "1.2345680");
         row("pattern: zeros past digits", formatNumber(1e20, "0.0", D), "100000000000000000000.0");
         row("pattern: minus infinity", formatNumber(-qInf(), "0.00", D), "-Infinity");
@@ -77,7 +78,10 @@ class TstNumbers : public QObject {
         row("general: zeros after the digits", generalForm(1500, S), "1500");
         // Where zeros are wide, the exponent form fits first.
         const auto narrow = [](const QString& t) { return !t.contains("0.000") && t.size() <= 10; };
-        row("fitted: other form", generalForm(0.00012345678, D, narrow), "1.2346E-04");
+        row("fitted: other form, no zeros at the end, infinity whole",
+            generalForm(0.00012345678, D, narrow) + " " + generalForm(0.19999999999, D, narrow) +
+                " " + generalForm(-qInf(), D, narrow),
+            "1.2346E-04 0.2 -Infinity");
         row("fitted: one digit at least", generalForm(123.4, D, [](auto&) { return false; }),
             "100");
         row("signed: blank for plus", signedForm(0.5, D), " 0.5");
