@@ -12,8 +12,9 @@
 namespace zr {
 
 namespace {
+// Every sub-window holds the window it was made for; there may be no current one.
 Form* formOf(QMdiSubWindow* sub) {
-    return sub ? qobject_cast<Form*>(sub->widget()) : nullptr;
+    return sub ? static_cast<Form*>(sub->widget()) : nullptr;
 }
 } // namespace
 
@@ -43,8 +44,7 @@ MdiForm::~MdiForm() {
     // must outlive the frame: it leaves as a hidden window and deletes itself when its
     // handler returns.
     for (QMdiSubWindow* sub : area_->subWindowList()) {
-        Form* f = formOf(sub);
-        if (f && f->busy_ > 0) area_->removeSubWindow(sub); // which hides it, parentless
+        if (formOf(sub)->busy_ > 0) area_->removeSubWindow(sub); // which hides it, parentless
     }
 }
 
@@ -64,7 +64,7 @@ QList<Form*> MdiForm::shownChildren() const {
     QList<Form*> shown;
     for (QMdiSubWindow* sub : area_->subWindowList(QMdiArea::CreationOrder)) {
         Form* f = formOf(sub);
-        if (f && !f->isUnloaded() && !sub->isHidden()) shown.append(f);
+        if (!f->isUnloaded() && !sub->isHidden()) shown.append(f);
     }
     return shown;
 }
@@ -75,7 +75,7 @@ Form* MdiForm::activeChild() const {
     const auto stack = area_->subWindowList(QMdiArea::StackingOrder);
     for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
         Form* f = formOf(*it);
-        if (f && !f->isUnloaded() && f->isShown()) return f;
+        if (!f->isUnloaded() && f->isShown()) return f;
     }
     return nullptr;
 }
@@ -127,7 +127,7 @@ void MdiForm::beginUnload() {
     // The frame takes its child windows with it.
     for (QMdiSubWindow* sub : area_->subWindowList()) {
         Form* f = formOf(sub);
-        if (f && rt().loadedForm(f->objectName()) == f) rt().unload(f->objectName());
+        if (rt().loadedForm(f->objectName()) == f) rt().unload(f->objectName());
     }
     Form::beginUnload();
 }
