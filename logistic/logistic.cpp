@@ -47,12 +47,12 @@ void logistic::buildControls() {
         return new CommandButton(this, QString::fromLatin1(name), QString::fromLatin1(caption), tw);
     };
 
-    // The graph screen: the unit square with y upwards, kept between repaints.
+    // The graph screen: the unit square with y upwards, kept between repaints, in the
+    // window background colour every picture area starts with.
     pb_graph = new PictureBox(this, QStringLiteral("pb_graph"), QStringLiteral("Graph screen"),
                               {1800, 360, 6000, 6000});
     pb_graph->setAutoRedraw(true);
     pb_graph->setScale(0, 1, 1, -1);
-    pb_graph->setBackColor(SysWindowBackground);
     pb_graph->setForeColor(Red);
     pb_graph->setFocusPolicy(Qt::StrongFocus);
 
