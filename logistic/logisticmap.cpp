@@ -15,8 +15,7 @@ Value step(const Value& k, const Value& x) {
 }
 
 float coordinate(double v) {
-    if (std::isnan(v)) return static_cast<float>(v);
-    constexpr double Far = 1e15;
+    constexpr double Far = 1e15; // NaN stays NaN: it compares with neither bound
     return static_cast<float>(std::clamp(v, -Far, Far));
 }
 
