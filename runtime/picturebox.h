@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QTransform>
+#include <algorithm>
 
 namespace zr {
 
@@ -48,10 +49,8 @@ class PictureBox : public QFrame {
     void setBackColor(Colour colour);
     Colour foreColor() const { return fore_; }
     void setForeColor(Colour colour) { fore_ = colour; }
-    int drawMode() const { return drawMode_; }
     void setDrawMode(int mode) { drawMode_ = mode == XorPen ? XorPen : CopyPen; }
-    int drawWidth() const { return drawWidth_; }
-    void setDrawWidth(int pixels) { drawWidth_ = qBound(1, pixels, 1000); }
+    void setDrawWidth(int pixels) { drawWidth_ = std::max(1, pixels); }
     double currentX() const { return curX_; }
     double currentY() const { return curY_; }
     void setCurrentX(double x) { curX_ = x; }
