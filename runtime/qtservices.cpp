@@ -15,6 +15,7 @@
 #include <QTime>
 #include <QTimer>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <thread>
 
@@ -42,7 +43,7 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title,
                             const QString& defaultText) {
     QString text = prompt;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    bool ok = false;
+    bool ok;
     const QString answer = QInputDialog::getText(QApplication::activeWindow(), title, text,
                                                  QLineEdit::Normal, defaultText, &ok);
     return ok ? answer : QString();
@@ -73,7 +74,7 @@ float QtClock::timer() {
 }
 
 void QtClock::sleep(double seconds) {
-    if (seconds > 0) std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); // none for none
 }
 
 void QtClock::waitForEvents(double seconds) {
@@ -81,7 +82,7 @@ void QtClock::waitForEvents(double seconds) {
     if (seconds <= 0) return;
     // A wake-up call bounds the wait; any event that comes first ends it sooner.
     QTimer wake;
-    wake.start(static_cast<int>(std::min(seconds, 3600.0) * 1000.0) + 1);
+    wake.start(static_cast<int>(std::ceil(std::min(seconds, 3600.0) * 1000.0)));
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
