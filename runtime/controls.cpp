@@ -10,15 +10,10 @@
 
 namespace zr {
 
-namespace {
-// A caption as read out: "&&" stands for "&", and "&" before another character marks
-// its access key.
 QString withoutAccessKey(QString caption) {
     static const QRegularExpression marked(QStringLiteral("&(.)"));
     return caption.replace(marked, QStringLiteral("\\1"));
 }
-
-} // namespace
 
 ClickFilter::ClickFilter(QWidget* widget) : QObject(widget) {
     widget->installEventFilter(this);
@@ -204,6 +199,7 @@ QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
 QMenu* addSubMenu(QMenu* menu, const QString& name, const QString& caption) {
     QMenu* sub = menu->addMenu(caption);
     sub->setObjectName(name);
+    sub->setAccessibleName(withoutAccessKey(caption));
     return sub;
 }
 

@@ -34,6 +34,9 @@ class ClickFilter : public QObject {
 
 // Names a control and places it in its container at `tw`, in twips.
 void place(QWidget* control, const QString& name, const QString& accessibleName, const QRectF& tw);
+// A caption as read out: "&&" stands for "&", and "&" before another character marks its
+// access key.
+QString withoutAccessKey(QString caption);
 
 class CommandButton : public QPushButton {
     Q_OBJECT

@@ -219,6 +219,7 @@ QWidget* Form::outer() const {
 QMenu* Form::addMenu(const QString& name, const QString& caption) {
     auto* menu = new QMenu(caption, this);
     menu->setObjectName(name);
+    menu->setAccessibleName(withoutAccessKey(caption));
     menus_.append(menu);
     return menu;
 }

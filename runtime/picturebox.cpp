@@ -23,12 +23,11 @@ void clipSegment(QPointF& a, QPointF& b, const QRectF& box) {
     const double q[] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(),
                         box.bottom() - a.y()};
     for (std::size_t i = 0; i < std::size(p); ++i) {
-        if (p[i] == 0.0) continue; // along that edge: nothing to cut
-        const double t = q[i] / p[i];
         if (p[i] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
+            t0 = std::max(t0, q[i] / p[i]);
+        else if (p[i] > 0.0)
+            t1 = std::min(t1, q[i] / p[i]);
+        // else along that edge: nothing to cut
     }
     const QPointF start = a;
     a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);

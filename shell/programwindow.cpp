@@ -27,7 +27,6 @@ void ProgramWindow::placeAtLoad() {
 
 void ProgramWindow::buildWindowMenu() {
     menu_window = addMenu(QStringLiteral("menu_window"), QStringLiteral("&Window"));
-    menu_window->setAccessibleName(QStringLiteral("Window"));
     setWindowListMenu(menu_window);
     menu_log = addMenuItem(menu_window, QStringLiteral("menu_log"),
                            QStringLiteral("&Logistic Mapping: y = kx(1 - x)"));

@@ -50,8 +50,8 @@ inline QStringList differs(const QString& name, const QImage& image) {
 // and colour; each control's name for assistive technology, place, whether it is shown and
 // enabled, takes the keyboard focus, fills its background, its font and whether it wraps its
 // text; a scroll bar's range, steps, value and whether it moves on with the thumb; each menu
-// item's text and whether it is enabled. Where it differs from the description `name` last
-// reviewed (ZELTA_PICTURES=folder writes it there).
+// item's text and whether it is enabled, and a menu's name for assistive technology. Where it
+// differs from the description `name` last reviewed (ZELTA_PICTURES=folder writes it there).
 inline QStringList differs(const QString& name, zr::Form* form) {
     if (qApp->devicePixelRatio() != 1) return {}; // fitted labels may take another pixel
     QStringList seen;
@@ -72,8 +72,9 @@ inline QStringList differs(const QString& name, zr::Form* form) {
             << s->value() << s->hasTracking();
     for (const QMenu* menu : form->menus())
         for (const QAction* a : menu->findChildren<QAction*>())
-            QDebug(&seen.emplace_back()) << (a->menu() ? a->menu()->objectName() : a->objectName())
-                                         << a->text() << a->isEnabled();
+            QDebug(&seen.emplace_back())
+                << (a->menu() ? a->menu()->objectName() : a->objectName()) << a->text()
+                << a->isEnabled() << (a->menu() ? a->menu()->accessibleName() : QString());
     QFile out(qEnvironmentVariable("ZELTA_PICTURES") + "/" + name + ".txt");
     if (qEnvironmentVariableIsSet("ZELTA_PICTURES") && out.open(QIODevice::WriteOnly))
         out.write(seen.join('\n').toUtf8() + '\n');
