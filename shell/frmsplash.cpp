@@ -75,7 +75,7 @@ void frmSplash::showEvent(QShowEvent* event) {
 void frmSplash::keyPressEvent(QKeyEvent* event) {
     // Any key that gives a character, whichever control has the focus.
     if (event->text().isEmpty()) return Form::keyPressEvent(event);
-    const int key = event->text().at(0).unicode();
+    const int key = event->text().front().unicode();
     run([this, key] { Form_KeyPress(key); });
 }
 
