@@ -105,9 +105,9 @@ void PictureBox::setupPainter(QPainter& p) const {
 void PictureBox::pset(double x, double y, Colour colour) {
     curX_ = x;
     curY_ = y;
-    const QPoint centre = pixelOf(x, y);
-    const QRect dot(centre.x() - (drawWidth_ - 1) / 2, centre.y() - (drawWidth_ - 1) / 2,
-                    drawWidth_, drawWidth_);
+    // An even width reaches one pixel further right and down than left and up.
+    QRect dot(0, 0, drawWidth_, drawWidth_);
+    dot.moveCenter(pixelOf(x, y));
     QPainter p(&image_);
     setupPainter(p);
     // A quarter pixel up and left, as lines are drawn, so that at any scale factor the dot
