@@ -123,7 +123,7 @@ void PictureBox::line(double x1, double y1, double x2, double y2, Colour colour)
     QPointF a = toPixel(x1, y1), b = toPixel(x2, y2);
     if (!finite(a) || !finite(b)) return;
     const double margin = drawWidth_ + 2.0;
-    clipSegment(a, b, QRectF(QPointF(0, 0), innerPx_).adjusted(-margin, -margin, margin, margin));
+    clipSegment(a, b, QRectF(QPointF(), innerPx_).adjusted(-margin, -margin, margin, margin));
     // A quarter pixel in from the corner of the end pixels, not their centres: the painter
     // rounds a one-pixel pen's half-way points up, which would light the next pixel, and at
     // a scale factor of 1.5 a centred pen leaves the screen pixel the logical one starts in.
@@ -139,8 +139,9 @@ void PictureBox::line(double x1, double y1, double x2, double y2, Colour colour)
     else
         p.drawLine(a, b);
     p.end();
-    const double grow = drawWidth_ / 2.0 + 1.0;
-    drawn(QRectF(a, b).normalized().adjusted(-grow, -grow, grow, grow));
+    // Everything the pen reached: as far as its width past either end.
+    const double reach = drawWidth_;
+    drawn(QRectF(a, b).normalized().adjusted(-reach, -reach, reach, reach));
 }
 
 void PictureBox::cls() {
